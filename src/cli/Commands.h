@@ -1,0 +1,11 @@
+#pragma once
+// The subcommands of quelbox-cli. Each takes the arguments after its name and returns the exit
+// status; messages go to stderr, results to stdout.
+
+#include <span>
+#include <string_view>
+
+using Args = std::span<const std::string_view>;
+
+int RunTotals(Args args);
+int RunRecalc(Args args);

@@ -1,0 +1,41 @@
+// quelbox-cli: batch use of the Quelbox calculation on job files.
+
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(Args);
+    std::string_view synopsis;
+};
+
+constexpr Command commands[] = {
+    {"totals", RunTotals, "totals JOB.kvj [--json]   recalculate and print the load totals"},
+    {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj    recalculate and write the whole job"},
+};
+
+int Usage() {
+    std::cerr << "usage: quelbox-cli COMMAND ...\n";
+    for (const Command& c : commands)
+        std::cerr << "  quelbox-cli " << c.synopsis << "\n";
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    const std::vector<std::string_view> args(argv + 2, argv + argc);
+    for (const Command& c : commands) {
+        if (c.name == argv[1])
+            return c.run(args);
+    }
+    return Usage();
+}
