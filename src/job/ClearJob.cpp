@@ -32,11 +32,9 @@ void ClearJobFirstStep(Job& job) {
     im.occupants.hours = 8;
     im.occupants.dailyLoad = 0;
 
-    for (auto& group : im.sun.flags) {
-        group[SunNone] = 1;
-        group[SunDark] = 0;
-        group[SunMedium] = 0;
-        group[SunLight] = 0;
+    for (int group = 0; group < SunGroupCount; ++group) {
+        for (int choice = 0; choice < SunChoiceCount; ++choice)
+            im.sun.flags[group][choice] = choice == SunNone ? 1 : 0;
     }
 
     im.latent.doNotExclude = 0;

@@ -53,14 +53,14 @@ TEST(AirChangeLoad, UsesVolumeUsageAirChangesAndHeat) {
     // 640 x 2.0 (heavy) x 23 x 2.01
     EXPECT_EQ(ComputeAirChangeLoad(job.image), 59174);
     const TInfiltration& inf = job.image.infiltration;
-    EXPECT_DOUBLE_EQ(inf.airChanges, 23.0);
-    EXPECT_DOUBLE_EQ(inf.heatPerCubicFoot, 2.01);
+    EXPECT_DOUBLE_EQ(+inf.airChanges, 23.0);
+    EXPECT_DOUBLE_EQ(+inf.heatPerCubicFoot, 2.01);
     EXPECT_EQ(GetText(inf.usageText), "Heavy Use ");
 
     job.image.infiltration.usage = 0;
     EXPECT_EQ(ComputeAirChangeLoad(job.image), 23669); // 640 x 0.8 x 23 x 2.01
     EXPECT_EQ(GetText(inf.usageText), "Light Use ");
-    EXPECT_DOUBLE_EQ(inf.usageFactor, 0.8);
+    EXPECT_DOUBLE_EQ(+inf.usageFactor, 0.8);
 
     job.image.infiltration.usage = 7; // unknown usage keeps the last text and factor
     EXPECT_EQ(ComputeAirChangeLoad(job.image), 23669);

@@ -31,11 +31,11 @@ TEST(ProductLoad, FreezerBoxCountsAboveBelowAndLatent) {
     TProductSlot& p = job.image.products[0];
     SetBulkProduct(p, 40);
     EXPECT_EQ(ComputeProductLoads(job.image), 450 + 525 + 4166);
-    EXPECT_EQ(p.aboveLoad, 450);
-    EXPECT_EQ(p.belowLoad, 525);
-    EXPECT_EQ(p.latentLoad, 4166);
-    EXPECT_EQ(p.latentApplies, 1);
-    EXPECT_EQ(p.slotLoad, 450 + 525 + 4166);
+    EXPECT_EQ(+p.aboveLoad, 450);
+    EXPECT_EQ(+p.belowLoad, 525);
+    EXPECT_EQ(+p.latentLoad, 4166);
+    EXPECT_EQ(+p.latentApplies, 1);
+    EXPECT_EQ(+p.slotLoad, 450 + 525 + 4166);
 }
 
 TEST(ProductLoad, CoolerBoxCountsOnlyAboveFreezing) {
@@ -44,8 +44,8 @@ TEST(ProductLoad, CoolerBoxCountsOnlyAboveFreezing) {
     TProductSlot& p = job.image.products[0];
     SetBulkProduct(p, 40);
     EXPECT_EQ(ComputeProductLoads(job.image), 187);
-    EXPECT_EQ(p.belowLoad, 0);
-    EXPECT_EQ(p.latentLoad, 0);
+    EXPECT_EQ(+p.belowLoad, 0);
+    EXPECT_EQ(+p.latentLoad, 0);
 }
 
 TEST(ProductLoad, ProductEnteringAtOrBelowBoxGivesNothing) {
@@ -123,11 +123,11 @@ TEST(ProductLoad, PerPackageModeHasLatentAndPackageHeatOnly) {
     p.respFactor = 1.0;
     p.respWeight = 1000;
     ComputeProductLoads(job.image);
-    EXPECT_EQ(p.aboveLoad, 0);
-    EXPECT_EQ(p.belowLoad, 0);
-    EXPECT_EQ(p.respLoad, 0);
-    EXPECT_EQ(p.latentLoad, 4166);
-    EXPECT_EQ(p.pkgLoad, 400); // 100 x 2.4 x 40 / 24
+    EXPECT_EQ(+p.aboveLoad, 0);
+    EXPECT_EQ(+p.belowLoad, 0);
+    EXPECT_EQ(+p.respLoad, 0);
+    EXPECT_EQ(+p.latentLoad, 4166);
+    EXPECT_EQ(+p.pkgLoad, 400); // 100 x 2.4 x 40 / 24
 }
 
 TEST(ProductLoad, PackagedModeAddsPackagingAndRespiration) {
@@ -142,10 +142,10 @@ TEST(ProductLoad, PackagedModeAddsPackagingAndRespiration) {
     p.respFactor = 1.2;
     p.respWeight = 800;
     ComputeProductLoads(job.image);
-    EXPECT_EQ(p.pkgLoad, 120); // 50 x 4 x 0.6 x 24 / 24
-    EXPECT_EQ(p.respLoad, 40); // 1.2 x 800 / 24
-    EXPECT_EQ(p.aboveLoad, 900);
-    EXPECT_EQ(p.slotLoad, 120 + 40 + 900);
+    EXPECT_EQ(+p.pkgLoad, 120); // 50 x 4 x 0.6 x 24 / 24
+    EXPECT_EQ(+p.respLoad, 40); // 1.2 x 800 / 24
+    EXPECT_EQ(+p.aboveLoad, 900);
+    EXPECT_EQ(+p.slotLoad, 120 + 40 + 900);
 }
 
 TEST(ProductLoad, ZeroPulldownHoursGivesNoLoadForThatSlot) {
@@ -156,7 +156,7 @@ TEST(ProductLoad, ZeroPulldownHoursGivesNoLoadForThatSlot) {
     job.image.products[0].pulldownHours = 0;
     job.image.products[0].slotLoad = 999; // stale figure from the file
     EXPECT_EQ(ComputeProductLoads(job.image), 450 + 525 + 4166);
-    EXPECT_EQ(job.image.products[0].slotLoad, 0);
+    EXPECT_EQ(+job.image.products[0].slotLoad, 0);
 }
 
 TEST(ProductLoad, SumOfHugeSlotsSaturates) {
@@ -190,17 +190,17 @@ TEST(ProductSlots, ResetMakesGeneralStorageAndEmptySlots) {
     ResetProducts(job.image, 35);
     const TProductSlot& first = job.image.products[0];
     EXPECT_EQ(GetText(first.productName), "General Storage                 ");
-    EXPECT_EQ(first.calcFlag, 1);
+    EXPECT_EQ(+first.calcFlag, 1);
     const TProductSlot& other = job.image.products[4];
     EXPECT_EQ(GetText(other.productName), "None                            ");
-    EXPECT_EQ(other.calcFlag, 0);
-    EXPECT_EQ(other.enteringTemp, 45);
-    EXPECT_EQ(other.pulldownHours, 24);
-    EXPECT_DOUBLE_EQ(other.freezePoint, 28.0);
-    EXPECT_EQ(other.latentHeat, 112);
+    EXPECT_EQ(+other.calcFlag, 0);
+    EXPECT_EQ(+other.enteringTemp, 45);
+    EXPECT_EQ(+other.pulldownHours, 24);
+    EXPECT_DOUBLE_EQ(+other.freezePoint, 28.0);
+    EXPECT_EQ(+other.latentHeat, 112);
     EXPECT_EQ(GetText(other.storeTemp), std::string(13, ' '));
     EXPECT_EQ(GetText(other.category), std::string(14, ' '));
-    EXPECT_EQ(other.estimateMark, ' ');
+    EXPECT_EQ(+other.estimateMark, ' ');
 }
 
 TEST(ProductSlots, ClearingKeepsTheEnteringTemperature) {
@@ -209,11 +209,11 @@ TEST(ProductSlots, ClearingKeepsTheEnteringTemperature) {
     SetBulkProduct(p, 55);
     ClearProductSlot(p);
     EXPECT_EQ(GetText(p.productName), "None                            ");
-    EXPECT_EQ(p.enteringTemp, 55);
-    EXPECT_EQ(p.pulldownHours, 24);
-    EXPECT_EQ(p.quantity, 0);
-    EXPECT_EQ(p.latentHeat, 0);
-    EXPECT_DOUBLE_EQ(p.specHeatAbove, 0.0);
+    EXPECT_EQ(+p.enteringTemp, 55);
+    EXPECT_EQ(+p.pulldownHours, 24);
+    EXPECT_EQ(+p.quantity, 0);
+    EXPECT_EQ(+p.latentHeat, 0);
+    EXPECT_DOUBLE_EQ(+p.specHeatAbove, 0.0);
     EXPECT_EQ(GetText(p.pkgSize), "       ");
 }
 

@@ -66,32 +66,32 @@ TEST(RecalculateLoads, EveryComponentInItsWord) {
     Job job = FullJob();
     const int32_t safety = RecalculateLoads(job);
     const TLoadTotals& t = job.image.totals;
-    EXPECT_EQ(t.wallLoad, 288 + 504);
-    EXPECT_EQ(job.image.surfaces[NorthWall].hourlyGain, 288);
-    EXPECT_EQ(job.image.surfaces[Floor].dailyGain, 8064);
-    EXPECT_EQ(t.productLoad, 187);
-    EXPECT_EQ(t.occupantLoad, 475);
-    EXPECT_EQ(job.image.occupants.dailyLoad, 7600);
-    EXPECT_EQ(t.glassDoorLoad, 1980);
-    EXPECT_EQ(t.motorLoad, 2775);
-    EXPECT_EQ(t.electricLoad, 1705);
-    EXPECT_EQ(t.lightingLoad, 204);
-    EXPECT_EQ(job.image.infiltration.infiltrationLoad, 3698);
+    EXPECT_EQ(+t.wallLoad, 288 + 504);
+    EXPECT_EQ(+job.image.surfaces[NorthWall].hourlyGain, 288);
+    EXPECT_EQ(+job.image.surfaces[Floor].dailyGain, 8064);
+    EXPECT_EQ(+t.productLoad, 187);
+    EXPECT_EQ(+t.occupantLoad, 475);
+    EXPECT_EQ(+job.image.occupants.dailyLoad, 7600);
+    EXPECT_EQ(+t.glassDoorLoad, 1980);
+    EXPECT_EQ(+t.motorLoad, 2775);
+    EXPECT_EQ(+t.electricLoad, 1705);
+    EXPECT_EQ(+t.lightingLoad, 204);
+    EXPECT_EQ(+job.image.infiltration.infiltrationLoad, 3698);
     EXPECT_EQ(safety, FullSubtotal / 10);
-    EXPECT_EQ(t.safetyLoad, FullSubtotal / 10);
-    EXPECT_EQ(t.totalLoad, FullSubtotal + FullSubtotal / 10);
+    EXPECT_EQ(+t.safetyLoad, FullSubtotal / 10);
+    EXPECT_EQ(+t.totalLoad, FullSubtotal + FullSubtotal / 10);
     EXPECT_DOUBLE_EQ(DailyDesignLoad(job.image), 16.0 * t.totalLoad);
 
     const TJobFlags& f = job.image.flags;
-    EXPECT_EQ(f.productsEntered, 1);
-    EXPECT_EQ(f.occupantsEntered, 1);
-    EXPECT_EQ(f.glassDoorsEntered, 1);
-    EXPECT_EQ(f.motorsEntered, 1);
-    EXPECT_EQ(f.electricEntered, 1);
-    EXPECT_EQ(f.lightingEntered, 1);
-    EXPECT_EQ(f.velocityMethod, 0);
-    EXPECT_EQ(f.reserved4, 0);
-    EXPECT_EQ(f.reserved10, 0);
+    EXPECT_EQ(+f.productsEntered, 1);
+    EXPECT_EQ(+f.occupantsEntered, 1);
+    EXPECT_EQ(+f.glassDoorsEntered, 1);
+    EXPECT_EQ(+f.motorsEntered, 1);
+    EXPECT_EQ(+f.electricEntered, 1);
+    EXPECT_EQ(+f.lightingEntered, 1);
+    EXPECT_EQ(+f.velocityMethod, 0);
+    EXPECT_EQ(+f.reserved4, 0);
+    EXPECT_EQ(+f.reserved10, 0);
 }
 
 TEST(RecalculateLoads, IndicatorsClearWhenComponentsGoToZero) {
@@ -105,13 +105,13 @@ TEST(RecalculateLoads, IndicatorsClearWhenComponentsGoToZero) {
     im.lighting.hours = 0;
     im.products[0].quantity = 0;
     RecalculateLoads(job);
-    EXPECT_EQ(im.flags.occupantsEntered, 0);
-    EXPECT_EQ(im.flags.glassDoorsEntered, 0);
-    EXPECT_EQ(im.flags.motorsEntered, 0);
-    EXPECT_EQ(im.flags.electricEntered, 0);
-    EXPECT_EQ(im.flags.lightingEntered, 0);
-    EXPECT_EQ(im.flags.productsEntered, 0);
-    EXPECT_EQ(im.totals.occupantLoad, 0);
+    EXPECT_EQ(+im.flags.occupantsEntered, 0);
+    EXPECT_EQ(+im.flags.glassDoorsEntered, 0);
+    EXPECT_EQ(+im.flags.motorsEntered, 0);
+    EXPECT_EQ(+im.flags.electricEntered, 0);
+    EXPECT_EQ(+im.flags.lightingEntered, 0);
+    EXPECT_EQ(+im.flags.productsEntered, 0);
+    EXPECT_EQ(+im.totals.occupantLoad, 0);
 }
 
 TEST(RecalculateLoads, UserLoadOnlyWhenPositiveAndCoveredBySafety) {
@@ -119,7 +119,7 @@ TEST(RecalculateLoads, UserLoadOnlyWhenPositiveAndCoveredBySafety) {
     job.image.userLoad.userLoad = -5000;
     RecalculateLoads(job);
     const int32_t withoutUser = FullSubtotal - 500;
-    EXPECT_EQ(job.image.totals.totalLoad, withoutUser + withoutUser / 10);
+    EXPECT_EQ(+job.image.totals.totalLoad, withoutUser + withoutUser / 10);
 }
 
 TEST(RecalculateLoads, ZeroVelocityLoadForcesTheAirChangeMethod) {
@@ -127,9 +127,9 @@ TEST(RecalculateLoads, ZeroVelocityLoadForcesTheAirChangeMethod) {
     job.image.infiltration.airChangeMethod = 0; // the user chose air velocity
     job.image.airVelocityEntry.doorCount = 0;
     RecalculateLoads(job);
-    EXPECT_EQ(job.image.infiltration.airChangeMethod, 1);
-    EXPECT_EQ(job.image.flags.velocityMethod, 0);
-    EXPECT_EQ(job.image.infiltration.infiltrationLoad, 3698);
+    EXPECT_EQ(+job.image.infiltration.airChangeMethod, 1);
+    EXPECT_EQ(+job.image.flags.velocityMethod, 0);
+    EXPECT_EQ(+job.image.infiltration.infiltrationLoad, 3698);
 }
 
 TEST(RecalculateLoads, VelocityMethodWhenChosenAndPositive) {
@@ -138,10 +138,10 @@ TEST(RecalculateLoads, VelocityMethodWhenChosenAndPositive) {
     job.image.airVelocityEntry.infiltratingTemp = 95;
     job.image.airVelocityEntry.infiltratingRelHum = 60;
     RecalculateLoads(job);
-    EXPECT_EQ(job.image.flags.velocityMethod, 1);
-    EXPECT_EQ(job.image.infiltration.velocityDaily, 53808);
-    EXPECT_EQ(job.image.infiltration.infiltrationLoad, 53808 / 16);
-    EXPECT_EQ(job.image.infiltration.airChangeDaily, 59174); // both are always computed
+    EXPECT_EQ(+job.image.flags.velocityMethod, 1);
+    EXPECT_EQ(+job.image.infiltration.velocityDaily, 53808);
+    EXPECT_EQ(+job.image.infiltration.infiltrationLoad, 53808 / 16);
+    EXPECT_EQ(+job.image.infiltration.airChangeDaily, 59174); // both are always computed
 }
 
 TEST(RecalculateLoads, ModifiedOnlyWhenTheTotalChanges) {
@@ -159,8 +159,8 @@ TEST(RecalculateLoads, ZeroRunHoursDividesByEighteen) {
     Job job = FullJob();
     job.image.header.runHours = 0;
     RecalculateLoads(job);
-    EXPECT_EQ(job.image.totals.motorLoad, 44400 / 18);
-    EXPECT_EQ(job.image.surfaces[NorthWall].hourlyGain, 4608 / 18);
+    EXPECT_EQ(+job.image.totals.motorLoad, 44400 / 18);
+    EXPECT_EQ(+job.image.surfaces[NorthWall].hourlyGain, 4608 / 18);
 }
 
 TEST(RecalculateLoads, HugeComponentsSaturateTheTotal) {
@@ -170,7 +170,7 @@ TEST(RecalculateLoads, HugeComponentsSaturateTheTotal) {
     job.image.header.runHours = 1;
     job.image.userLoad.userLoad = 2000000000;
     RecalculateLoads(job);
-    EXPECT_EQ(job.image.totals.totalLoad, 2147483647);
+    EXPECT_EQ(+job.image.totals.totalLoad, 2147483647);
 }
 
 } // namespace

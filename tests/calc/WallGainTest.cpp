@@ -10,7 +10,7 @@ TEST(WallGain, KFactorIsPerInchOfThickness) {
     SetSurface(job.image.surfaces[NorthWall], 0.16, 'K', 4.0, 95);
     // 80 sq ft x 0.16 / 4 in x 24 h x 60 F
     EXPECT_EQ(ComputeWallGain(job.image, NorthWall, 10, 8), 4608);
-    EXPECT_DOUBLE_EQ(job.image.surfaces[NorthWall].thickness, 4.0);
+    EXPECT_DOUBLE_EQ(+job.image.surfaces[NorthWall].thickness, 4.0);
 }
 
 TEST(WallGain, UFactorIgnoresThicknessAndStoresOneInch) {
@@ -18,7 +18,7 @@ TEST(WallGain, UFactorIgnoresThicknessAndStoresOneInch) {
     SetSurface(job.image.surfaces[Floor], 0.21, 'U', 6.0, 55);
     // 80 sq ft x 0.21 x 24 h x 20 F
     EXPECT_EQ(ComputeWallGain(job.image, Floor, 10, 8), 8064);
-    EXPECT_DOUBLE_EQ(job.image.surfaces[Floor].thickness, 1.0);
+    EXPECT_DOUBLE_EQ(+job.image.surfaces[Floor].thickness, 1.0);
 }
 
 TEST(WallGain, NoGainWhenTheOutsideIsNotWarmer) {
@@ -46,7 +46,7 @@ TEST(WallGain, AllSurfacesUseTheirOwnDimensions) {
     const int32_t floorGain = ComputeWallGains(job.image);
     const int32_t expected[SurfaceCount] = {80 * 24, 80 * 24, 48 * 24, 48 * 24, 60 * 24, 60 * 24};
     for (int i = 0; i < SurfaceCount; ++i)
-        EXPECT_EQ(job.image.surfaces[i].dailyGain, expected[i]) << "surface " << i;
+        EXPECT_EQ(+job.image.surfaces[i].dailyGain, expected[i]) << "surface " << i;
     EXPECT_EQ(floorGain, 60 * 24);
 }
 
@@ -59,19 +59,19 @@ TEST(SunAllowance, ChoicesGiveTheirDegreesAndTheFlag) {
     im.sun.flags[SunEast][SunLight] = 1;
     im.surfaces[NorthWall].sunAllowance = 7; // never carries an allowance
     ComputeSunAllowances(im);
-    EXPECT_EQ(im.surfaces[Roof].sunAllowance, 20);
-    EXPECT_EQ(im.surfaces[EastWall].sunAllowance, 4);
-    EXPECT_EQ(im.surfaces[SouthWall].sunAllowance, 0);
-    EXPECT_EQ(im.surfaces[NorthWall].sunAllowance, 0);
-    EXPECT_EQ(im.flags.sunEntered, 1);
+    EXPECT_EQ(+im.surfaces[Roof].sunAllowance, 20);
+    EXPECT_EQ(+im.surfaces[EastWall].sunAllowance, 4);
+    EXPECT_EQ(+im.surfaces[SouthWall].sunAllowance, 0);
+    EXPECT_EQ(+im.surfaces[NorthWall].sunAllowance, 0);
+    EXPECT_EQ(+im.flags.sunEntered, 1);
 
     im.sun.flags[SunRoof][SunDark] = 0;
     im.sun.flags[SunRoof][SunNone] = 1;
     im.sun.flags[SunEast][SunLight] = 0;
     im.sun.flags[SunEast][SunNone] = 1;
     ComputeSunAllowances(im);
-    EXPECT_EQ(im.surfaces[Roof].sunAllowance, 0);
-    EXPECT_EQ(im.flags.sunEntered, 0);
+    EXPECT_EQ(+im.surfaces[Roof].sunAllowance, 0);
+    EXPECT_EQ(+im.flags.sunEntered, 0);
 }
 
 TEST(SunAllowance, GroupWithoutAChoiceKeepsItsAllowance) {
@@ -81,8 +81,8 @@ TEST(SunAllowance, GroupWithoutAChoiceKeepsItsAllowance) {
         f = 0;
     im.surfaces[WestWall].sunAllowance = 6;
     ComputeSunAllowances(im);
-    EXPECT_EQ(im.surfaces[WestWall].sunAllowance, 6);
-    EXPECT_EQ(im.flags.sunEntered, 1);
+    EXPECT_EQ(+im.surfaces[WestWall].sunAllowance, 6);
+    EXPECT_EQ(+im.flags.sunEntered, 1);
 }
 
 TEST(SunAllowance, FirstSetChoiceWins) {
@@ -92,7 +92,7 @@ TEST(SunAllowance, FirstSetChoiceWins) {
     im.sun.flags[SunSouth][SunMedium] = 1;
     im.sun.flags[SunSouth][SunLight] = 1;
     ComputeSunAllowances(im);
-    EXPECT_EQ(im.surfaces[SouthWall].sunAllowance, 4);
+    EXPECT_EQ(+im.surfaces[SouthWall].sunAllowance, 4);
 }
 
 } // namespace

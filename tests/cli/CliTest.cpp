@@ -74,7 +74,7 @@ TEST_F(Cli, RecalcWritesTheRecalculatedImage) {
     EXPECT_EQ(ReadBytes(dir.File("out.kvj")).size(), 2575u);
     Job job;
     ASSERT_TRUE(ReadJobFile(job, dir.File("out.kvj")).ok);
-    EXPECT_EQ(job.image.totals.totalLoad, total);
+    EXPECT_EQ(+job.image.totals.totalLoad, total);
 }
 
 TEST_F(Cli, ExitStatusesTellWhatWentWrong) {
@@ -86,14 +86,14 @@ TEST_F(Cli, ExitStatusesTellWhatWentWrong) {
 
     WriteBytes(dir.File("junk.kvj"), {'j', 'u', 'n', 'k'});
     const CliRun notJob = RunCli("totals " + dir.File("junk.kvj"));
-    EXPECT_EQ(notJob.status, 2);
+    EXPECT_EQ(+notJob.status, 2);
     EXPECT_NE(notJob.out.find("Not an Quelbox WIN 98 Job File"), std::string::npos);
     EXPECT_NE(notJob.out.find(dir.File("junk.kvj")), std::string::npos);
     EXPECT_EQ(RunCli("totals " + dir.File("none.kvj")).status, 2);
 
     const CliRun cannotWrite =
         RunCli("recalc " + dir.File("sample.kvj") + " " + dir.File("no/such/out.kvj"));
-    EXPECT_EQ(cannotWrite.status, 3);
+    EXPECT_EQ(+cannotWrite.status, 3);
     EXPECT_NE(cannotWrite.out.find(dir.File("no/such/out.kvj")), std::string::npos);
 }
 

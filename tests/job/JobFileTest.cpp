@@ -53,10 +53,10 @@ TEST(JobFile, ReadGivesBackEveryByteAndLoadsTheJob) {
     Job read = ClearedJob();
     read.run.modified = read.run.untitled = read.run.newJob = true;
     ASSERT_TRUE(ReadJobFile(read, dir.File("a.kvj")).ok);
-    EXPECT_EQ(read.image.flags.jobLoaded, 1);
+    EXPECT_EQ(+read.image.flags.jobLoaded, 1);
     read.image.flags.jobLoaded = 0;
     EXPECT_EQ(ImageBytes(read), ImageBytes(saved));
-    EXPECT_EQ(read.run.productMarker, '*');
+    EXPECT_EQ(+read.run.productMarker, '*');
     EXPECT_FALSE(read.run.modified);
     EXPECT_FALSE(read.run.untitled);
     EXPECT_FALSE(read.run.newJob);
@@ -75,10 +75,10 @@ TEST(JobFile, ShortFileKeepsThePreviousBytesOfTheRest) {
     read.image.products[1].quantity = 4242;
     read.image.totals.totalLoad = 777;
     ASSERT_TRUE(ReadJobFile(read, dir.File("short.kvj")).ok);
-    EXPECT_EQ(read.image.header.boxTemp, -10);
-    EXPECT_EQ(read.image.products[1].quantity, 4242);
-    EXPECT_EQ(read.image.totals.totalLoad, 777);
-    EXPECT_EQ(read.image.flags.jobLoaded, 1);
+    EXPECT_EQ(+read.image.header.boxTemp, -10);
+    EXPECT_EQ(+read.image.products[1].quantity, 4242);
+    EXPECT_EQ(+read.image.totals.totalLoad, 777);
+    EXPECT_EQ(+read.image.flags.jobLoaded, 1);
 
     bytes.resize(6); // the signature alone
     WriteBytes(dir.File("sig.kvj"), bytes);
@@ -113,7 +113,7 @@ TEST(JobFile, NotAJobFileLeavesNoJobLoaded) {
         const FileResult r = ReadJobFile(job, dir.File(name));
         EXPECT_FALSE(r.ok) << name;
         EXPECT_EQ(r.message, "Not an Quelbox WIN 98 Job File") << name;
-        EXPECT_EQ(job.image.flags.jobLoaded, 0) << name;
+        EXPECT_EQ(+job.image.flags.jobLoaded, 0) << name;
         EXPECT_FALSE(job.run.modified) << name;
     }
     Job job = ClearedJob();
@@ -130,9 +130,9 @@ TEST(JobFile, FileOfNonNumbersRecalculatesToDefinedLoads) {
         ASSERT_TRUE(ReadJobFile(job, dir.File("odd.kvj")).ok);
         RefreshLoads(job);
         const TLoadTotals& t = job.image.totals;
-        EXPECT_GE(t.totalLoad, 0) << int(fill);
-        EXPECT_GE(t.wallLoad, 0) << int(fill);
-        EXPECT_GE(t.productLoad, 0) << int(fill);
+        EXPECT_GE(+t.totalLoad, 0) << int(fill);
+        EXPECT_GE(+t.wallLoad, 0) << int(fill);
+        EXPECT_GE(+t.productLoad, 0) << int(fill);
     }
 }
 
@@ -151,10 +151,10 @@ TEST(JobFile, NaNDimensionsGiveZeroLoads) {
     job.image.lighting.wattsPerSqFt = nan;
     job.image.airVelocityEntry.doorHeight = nan;
     RefreshLoads(job);
-    EXPECT_EQ(job.image.totals.wallLoad, 0);
-    EXPECT_EQ(job.image.totals.lightingLoad, 0);
-    EXPECT_EQ(job.image.infiltration.airChangeDaily, 0);
-    EXPECT_EQ(job.image.totals.totalLoad, 0);
+    EXPECT_EQ(+job.image.totals.wallLoad, 0);
+    EXPECT_EQ(+job.image.totals.lightingLoad, 0);
+    EXPECT_EQ(+job.image.infiltration.airChangeDaily, 0);
+    EXPECT_EQ(+job.image.totals.totalLoad, 0);
 }
 
 TEST(JobFile, FailedWriteKeepsTheOldFileAndTheModifiedMark) {
