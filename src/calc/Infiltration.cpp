@@ -1,10 +1,9 @@
 #include "calc/Infiltration.h"
 
 #include "calc/Numbers.h"
+#include "calc/PrintfText.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 double SaturationPressure(double tCelsius) {
@@ -31,13 +30,6 @@ double Enthalpy(double temp, double relHum, double pressureKpa) {
     return (1.805 * t + 2501) * w + 1.006 * t;
 }
 
-// The value as "%10.2f" prints it, read back.
-double RoundedAsPrinted(double value) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%10.2f", value);
-    return std::strtod(text, nullptr);
-}
-
 } // namespace
 
 double HeatPerCubicFoot(double outsideTemp, double outsideRelHum, double pressurePsia,
@@ -46,7 +38,7 @@ double HeatPerCubicFoot(double outsideTemp, double outsideRelHum, double pressur
     double q = (Enthalpy(outsideTemp, outsideRelHum, p) - Enthalpy(boxTemp, boxRelHum, p)) *
                0.94578 * (1.0 / 24);
     q *= boxTemp > 30 ? 0.75 : 0.81;
-    q = RoundedAsPrinted(q);
+    q = RoundedAsPrinted("%10.2f", q);
     if (q < 0.19)
         q = 0.18;
     return q;

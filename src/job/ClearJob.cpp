@@ -4,6 +4,37 @@
 
 #include <cstring>
 
+void ResetUnitSelection(TUnitSelection& u) {
+    u.unitCount = 1;
+    u.designTD = 10;
+    u.suctionTemp = 35;
+    u.searchAmbient = 90;
+    u.capacityColumn = 1;
+    u.firstUnitRecord = 0;
+    u.unitCapacity = 0;
+    u.minCapacity = 0;
+    u.maxCapacity = 0;
+    u.unitModel[0] = 0;
+    u.unitBrand[0] = 0;
+    u.nominalHp = 0.0;
+    u.unitRunHours = 18.0;
+    u.unitSelected = 0;
+}
+
+void ResetCoilSelection(TCoilSelection& c) {
+    c.coilModel[0] = 0;
+    c.coilBrand[0] = 0;
+    c.coilStyle[0] = 0;
+    c.defrostType[0] = 0;
+    c.finText[0] = 0;
+    c.coilSelected = 0;
+    c.coilCount = 1;
+    c.maxCoilRating = 0;
+    c.firstCoilRecord = 0;
+    c.coilTD = 10.0;
+    c.coilRating = 0.0;
+}
+
 void ClearJobFirstStep(Job& job) {
     job.run.modified = false;
     job.run.untitled = false;
@@ -101,34 +132,8 @@ void ClearJobSecondStep(Job& job, const TDefaults& defaults) {
     SetText(im.userLoad.userDescription, "");
     im.userLoad.userLoad = 0;
 
-    TUnitSelection& u = im.unit;
-    u.unitCount = 1;
-    u.designTD = 10;
-    u.suctionTemp = 35;
-    u.searchAmbient = 90;
-    u.capacityColumn = 1;
-    u.firstUnitRecord = 0;
-    u.unitCapacity = 0;
-    u.minCapacity = 0;
-    u.maxCapacity = 0;
-    u.unitModel[0] = 0;
-    u.unitBrand[0] = 0;
-    u.nominalHp = 0.0;
-    u.unitRunHours = 18.0;
-    u.unitSelected = 0;
-
-    TCoilSelection& c = im.coil;
-    c.coilModel[0] = 0;
-    c.coilBrand[0] = 0;
-    c.coilStyle[0] = 0;
-    c.defrostType[0] = 0;
-    c.finText[0] = 0;
-    c.coilSelected = 0;
-    c.coilCount = 1;
-    c.maxCoilRating = 0;
-    c.firstCoilRecord = 0;
-    c.coilTD = 10.0;
-    c.coilRating = 0.0;
+    ResetUnitSelection(im.unit);
+    ResetCoilSelection(im.coil);
 }
 
 void ClearJob(Job& job, const TDefaults& defaults) {

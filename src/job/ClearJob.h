@@ -12,5 +12,9 @@ void ClearJobFirstStep(Job& job);
 // condensing unit and coil blocks.
 void ClearJobSecondStep(Job& job, const TDefaults& defaults);
 
+// The new-job values of the condensing unit and coil selections.
+void ResetUnitSelection(TUnitSelection& unit);
+void ResetCoilSelection(TCoilSelection& coil);
+
 // Both steps with the given defaults in between.
 void ClearJob(Job& job, const TDefaults& defaults);
