@@ -26,14 +26,14 @@ public:
     ~Form() = default;
 
     void SetSurface(Surface* pageSurface) { surface = pageSurface; }
-    Surface* GetSurface() const { return surface; }
     std::int32_t PageWidth() const { return pageWidth; }
     std::int32_t PageHeight() const { return pageHeight; }
 
     // Sets the page size from the printable area, maps the surface and selects the default pen
     // (14 units) and font. False only when no surface is set.
     bool Open();
-    // Arial-style font change; the attributes not named here carry over from the current font.
+    // A new current font: face (at most 31 characters), size in points, weight, italic (low
+    // byte), angle in whole degrees. The other attributes carry over from the current font.
     bool SetFont(const char* face, std::int32_t size, std::int32_t weight, std::int32_t italic,
                  std::int32_t angle);
     bool SetPenSize(std::int32_t width);

@@ -1,11 +1,13 @@
 // Pages drawn through the QPainter surface into an image land where the page geometry says.
 
 #include "BmpWriter.h"
+#include "GuiApplication.h"
 #include "PageImage.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <QPdfWriter>
 #include <QString>
 
 #include <cmath>
@@ -103,21 +105,6 @@ TEST_F(PainterSurfaceImage, TextRightEndsWhereTextAtWouldStartLessATenth) {
     EXPECT_NEAR(left.left(), PageImage::DeviceX(7100) + sideBearing, 2);
 }
 
-TEST_F(PainterSurfaceImage, WrappedTextFallsOnSuccessiveLines) {
-    page.form.SetFont("Arial", 12, 400, 0, 0);
-    // Each word is 482 units: two with the space between do not fit in 1000.
-    page.form.DrawTextA(1000, 3000, 1000, 1000, "HHHH HHHH HHHH");
-    const QImage& image = page.Finish();
-    int bands = 0;
-    bool inBand = false;
-    for (int y = Round(FormY(3000)) - 5; y < Round(FormY(3700)); ++y) {
-        const bool dark = !DarkBounds(image, QRect(Round(FormX(1000)), y, 200, 1)).isEmpty();
-        bands += dark && !inBand ? 1 : 0;
-        inBand = dark;
-    }
-    EXPECT_EQ(bands, 3);
-}
-
 TEST_F(PainterSurfaceImage, ShadedFillIsOneDarkDotInEight) {
     page.form.ShadedFillRect(1000, 3000, 2000, 1000, 0);
     const QImage& image = page.Finish();
@@ -156,6 +143,20 @@ TEST_F(PainterSurfaceImage, BitmapsStretchToThreeHundredthsOfAnInchPerPixel) {
     EXPECT_TRUE(IsWhite(image.pixel(left - 3, top + 50)));
 }
 
+TEST(PainterSurfaceInactive, APainterThatCouldNotBeginDrawsNothing) {
+    EnsureGuiApplication();
+    QPdfWriter writer(QStringLiteral("/nonexistent-folder/page.pdf"));
+    QPainter painter;
+    ASSERT_FALSE(painter.begin(&writer));
+    PainterSurface surface(painter);
+    Form form;
+    form.SetSurface(&surface);
+    form.Open();
+    EXPECT_FALSE(form.TextAt(0, 0, "x"));
+    EXPECT_FALSE(form.Box(0, 0, 100, 100));
+    EXPECT_FALSE(form.ShadedFillRect(0, 0, 100, 100, 0));
+}
+
 TEST_F(PainterSurfaceImage, MessagesGoToTheApplicationsHandler) {
     QStringList messages;
     page.surface->SetMessageHandler([&messages](const QString& text) { messages << text; });
@@ -189,22 +190,6 @@ TEST_F(PainterSurfaceImage, TextIsWindows1252) {
     EXPECT_EQ(page.surface->GetTextExtent("\xE9").width, page.surface->GetTextExtent("e").width);
 }
 
-TEST_F(PainterSurfaceImage, TurnedTextGoesCounterClockwiseFromItsPoint) {
-    page.form.SetFont("Arial", 12, 400, 0, 90);
-    page.form.TextAt(3000, 5000, "HHHH");
-    const QImage& image = page.Finish();
-    const QRect ink = DarkBounds(image, QRect(0, 0, 1600, 2094));
-    ASSERT_FALSE(ink.isEmpty());
-    // The baseline runs up the page from the point; the cells lie to its right.
-    const double em = 167 * 0.2;
-    EXPECT_NEAR(ink.bottom() + 1, FormY(5000) - 0.077 * em, 2);
-    EXPECT_NEAR(ink.top(), FormY(5000) - 4 * 0.722 * em + 0.077 * em, 2);
-    EXPECT_NEAR(ink.left(), FormX(3000) + (0.905 - 0.716) * em, 2);
-    EXPECT_NEAR(ink.right() + 1, FormX(3000) + 0.905 * em, 2);
-}
-
-// On a grey ground the turned text's opaque box shows white: it hangs from the point, is the
-// bounding box of the turned cells, and no glyph leaves it.
 TEST_F(PainterSurfaceImage, TurnedTextStaysInsideItsBackgroundBox) {
     page.form.SetFont("Arial", 12, 400, 0, 0);
     const TextSize extent = page.surface->GetTextExtent("HHHH");
