@@ -10,7 +10,7 @@
 
 enum class BmpHeader { Core, Info, V4 };
 
-struct BmpSpec {
+struct BmpPicture {
     std::int32_t width = 1;
     std::int32_t height = 1;
     std::uint16_t bitCount = 24;
@@ -27,7 +27,7 @@ struct BmpSpec {
 };
 
 // The bitmap with its 14-byte file header.
-std::vector<std::uint8_t> MakeBmpFile(const BmpSpec& spec);
+std::vector<std::uint8_t> MakeBmpFile(const BmpPicture& picture);
 // The bitmap as a resource holds it: no file header.
-std::vector<std::uint8_t> MakeDib(const BmpSpec& spec);
+std::vector<std::uint8_t> MakeDib(const BmpPicture& picture);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -24,9 +24,9 @@ protected:
         surface.calls.clear();
     }
 
-    std::string Write(const std::string& name, const BmpSpec& spec) {
+    std::string Write(const std::string& name, const BmpPicture& picture) {
         const std::string path = folder.PathOf(name);
-        WriteBytes(path, MakeBmpFile(spec));
+        WriteBytes(path, MakeBmpFile(picture));
         return path;
     }
 
@@ -41,18 +41,18 @@ protected:
     Form form;
 };
 
-BmpSpec TrueColor(std::int32_t width, std::int32_t height) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 24;
-    return spec;
+BmpPicture TrueColor(std::int32_t width, std::int32_t height) {
+    BmpPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bitCount = 24;
+    return picture;
 }
 
 // A 5 x 3 picture (odd width, so rows are padded) in the given format.
 struct PixelFormat {
     const char* name;
-    BmpSpec spec;
+    BmpPicture picture;
     int colorCount;
 };
 
@@ -65,30 +65,30 @@ std::uint32_t Bit(std::uint32_t color, std::uint32_t channelMask, std::uint32_t 
 }
 
 PixelFormat Indexed(const char* name, std::uint16_t bitCount, int colorCount, BmpHeader header) {
-    BmpSpec spec;
-    spec.bitCount = bitCount;
-    spec.header = header;
-    spec.palette.assign(colors, colors + colorCount);
-    spec.pixel = [colorCount](std::int32_t x, std::int32_t y) {
+    BmpPicture picture;
+    picture.bitCount = bitCount;
+    picture.header = header;
+    picture.palette.assign(colors, colors + colorCount);
+    picture.pixel = [colorCount](std::int32_t x, std::int32_t y) {
         return ColorIndex(x, y, colorCount);
     };
-    return PixelFormat{name, spec, colorCount};
+    return PixelFormat{name, picture, colorCount};
 }
 
 PixelFormat Direct(const char* name, std::uint16_t bitCount, std::uint32_t compression,
                    BmpHeader header, std::array<std::uint32_t, 3> masks, bool topDown = false) {
-    BmpSpec spec;
-    spec.bitCount = bitCount;
-    spec.compression = compression;
-    spec.header = header;
-    spec.topDown = topDown;
-    std::copy(masks.begin(), masks.end(), spec.masks);
-    spec.pixel = [masks](std::int32_t x, std::int32_t y) {
+    BmpPicture picture;
+    picture.bitCount = bitCount;
+    picture.compression = compression;
+    picture.header = header;
+    picture.topDown = topDown;
+    std::copy(masks.begin(), masks.end(), picture.masks);
+    picture.pixel = [masks](std::int32_t x, std::int32_t y) {
         const std::uint32_t color = colors[ColorIndex(x, y, 8)];
         return Bit(color, 0xFF0000, masks[0]) | Bit(color, 0x00FF00, masks[1]) |
                Bit(color, 0x0000FF, masks[2]);
     };
-    return PixelFormat{name, spec, 8};
+    return PixelFormat{name, picture, 8};
 }
 
 class BitmapFormats : public FormBitmap, public ::testing::WithParamInterface<PixelFormat> {};
@@ -106,10 +106,10 @@ TEST_F(FormBitmap, EachPixelCoversAThreeHundredthOfAnInch) {
 }
 
 TEST_P(BitmapFormats, PixelsArriveTopRowFirstInTheirOwnColours) {
-    BmpSpec spec = GetParam().spec;
-    spec.width = 5;
-    spec.height = 3;
-    const std::string path = Write("picture.bmp", spec);
+    BmpPicture picture = GetParam().picture;
+    picture.width = 5;
+    picture.height = 3;
+    const std::string path = Write("picture.bmp", picture);
     ASSERT_TRUE(form.DrawBMP(0, 0, path.c_str())) << surface.messages.front();
     ASSERT_EQ(surface.bitmaps.size(), 1u);
     const Bitmap& bitmap = surface.bitmaps[0].bitmap;
@@ -141,12 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PixelFormat>& info) { return info.param.name; });
 
 TEST_F(FormBitmap, IndexesBeyondTheColourTableAreBlack) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.bitCount = 8;
-    spec.palette = {0xFFFFFF, 0x123456};
-    spec.pixel = [](std::int32_t x, std::int32_t) { return x == 0 ? 1u : 200u; };
-    const std::string path = Write("short-palette.bmp", spec);
+    BmpPicture picture;
+    picture.width = 2;
+    picture.bitCount = 8;
+    picture.palette = {0xFFFFFF, 0x123456};
+    picture.pixel = [](std::int32_t x, std::int32_t) { return x == 0 ? 1u : 200u; };
+    const std::string path = Write("short-palette.bmp", picture);
     ASSERT_TRUE(form.DrawBMP(0, 0, path.c_str()));
     EXPECT_THAT(surface.bitmaps.at(0).bitmap.pixels, ElementsAre(0x123456u, 0x000000u));
 }
@@ -171,23 +171,23 @@ TEST_F(FormBitmap, ATruncatedBitmapIsRefused) {
 }
 
 TEST_F(FormBitmap, HeadersOutsideWhatIsDrawnAreRefused) {
-    BmpSpec compressed = TrueColor(4, 4);
+    BmpPicture compressed = TrueColor(4, 4);
     compressed.bitCount = 8;
     compressed.compression = 1; // run-length encoded
-    BmpSpec planes = TrueColor(4, 4);
+    BmpPicture planes = TrueColor(4, 4);
     planes.planes = 2;
-    BmpSpec twoBit = TrueColor(4, 4);
+    BmpPicture twoBit = TrueColor(4, 4);
     twoBit.bitCount = 2;
-    BmpSpec empty = TrueColor(0, 4);
-    BmpSpec fieldsAt24 = TrueColor(4, 4);
+    BmpPicture empty = TrueColor(0, 4);
+    BmpPicture fieldsAt24 = TrueColor(4, 4);
     fieldsAt24.compression = 3;
-    for (const auto& [name, spec] :
+    for (const auto& [name, picture] :
          {std::pair{"rle.bmp", compressed}, std::pair{"planes.bmp", planes},
           std::pair{"twobit.bmp", twoBit}, std::pair{"empty.bmp", empty},
           std::pair{"fields.bmp", fieldsAt24}}) {
         SCOPED_TRACE(name);
         surface.messages.clear();
-        ExpectRefused(Write(name, spec));
+        ExpectRefused(Write(name, picture));
     }
 }
 
@@ -211,11 +211,11 @@ TEST_F(FormBitmap, AFolderOrAnEmptyNameIsRefused) {
 }
 
 TEST_F(FormBitmap, ResourceBitmapsDrawAndFailSilently) {
-    BmpSpec spec = Indexed("", 8, 8, BmpHeader::Info).spec;
-    spec.width = 30;
-    spec.height = 60;
-    surface.bitmapResources[5] = MakeDib(spec);
-    std::vector<std::uint8_t> broken = MakeDib(spec);
+    BmpPicture picture = Indexed("", 8, 8, BmpHeader::Info).picture;
+    picture.width = 30;
+    picture.height = 60;
+    surface.bitmapResources[5] = MakeDib(picture);
+    std::vector<std::uint8_t> broken = MakeDib(picture);
     broken.resize(broken.size() / 2);
     surface.bitmapResources[6] = broken;
 

@@ -124,12 +124,12 @@ TEST_F(PainterSurfaceImage, ShadedFillIsOneDarkDotInEight) {
 
 TEST_F(PainterSurfaceImage, BitmapsStretchToThreeHundredthsOfAnInchPerPixel) {
     TempFolder folder;
-    BmpSpec spec;
-    spec.width = 300;
-    spec.height = 150;
-    spec.pixel = [](std::int32_t x, std::int32_t) { return x < 150 ? 0xFF0000u : 0x0000FFu; };
+    BmpPicture picture;
+    picture.width = 300;
+    picture.height = 150;
+    picture.pixel = [](std::int32_t x, std::int32_t) { return x < 150 ? 0xFF0000u : 0x0000FFu; };
     const std::string path = folder.PathOf("logo.bmp");
-    WriteBytes(path, MakeBmpFile(spec));
+    WriteBytes(path, MakeBmpFile(picture));
     ASSERT_TRUE(page.form.DrawBMP(0, 1000, path.c_str()));
     const QImage& image = page.Finish();
     // 1000 x 500 units: 200 x 100 pixels from the mapped corner.
