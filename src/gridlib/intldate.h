@@ -51,7 +51,8 @@ public:
     // year), then lowers the day to the month's length.
     IntlDate& Set(int value, DateElement element);
     // Steps by days, months or years; a negative n steps the other way. A month step keeps
-    // the day when the new month has it, else takes the month's last day.
+    // the day when the new month has it, else takes the month's last day. A null or invalid
+    // date is left as it is.
     IntlDate& Inc(DateElement element, long n);
     IntlDate& Dec(DateElement element, long n);
     IntlDate& Today();

@@ -1,6 +1,5 @@
 #include "utf8_text.h"
 
-
 namespace {
 
 constexpr char32_t invalidChar = 0xFFFFFFFF;
