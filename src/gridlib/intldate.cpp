@@ -152,8 +152,10 @@ IntlDate& IntlDate::Zero() {
 }
 
 void IntlDate::CalcDayNumber() {
-    if (IsValid())
-        dayNumber = static_cast<int32_t>(DayNumberOf(day, month, year));
+    // 1 January of year 1 would be day 0, which is the null date's number.
+    const int64_t number = IsValid() ? DayNumberOf(day, month, year) : 0;
+    if (number > 0)
+        dayNumber = static_cast<int32_t>(number);
     else
         Zero();
 }

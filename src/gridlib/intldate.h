@@ -60,7 +60,8 @@ public:
     IntlDate& Yesterday();
     IntlDate& Zero();
 
-    // Day number from day, month and year; an invalid date becomes the null date.
+    // Day number from day, month and year; an invalid date, and 1 January of year 1, become
+    // the null date.
     void CalcDayNumber();
     // Day, month and year from the day number; a number outside the years 1 to 32767 gives
     // the null date.

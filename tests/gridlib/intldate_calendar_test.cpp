@@ -168,6 +168,7 @@ TEST(IntlDateOperators, ArithmeticComparisonsAndConversions) {
     EXPECT_EQ(IntlDate(2000y / February / 29d), IntlDate(29, 2, 2000));
     EXPECT_EQ(IntlDate(year_month_day{98y / May / 1d}).Year(), 98); // no century for full years
     EXPECT_TRUE(IntlDate(1999y / February / 29d).IsNull());
+    EXPECT_TRUE(IntlDate(1y / January / 1d).IsNull()); // day number 0 is never a real date
     date = 0L;
     EXPECT_TRUE(date.IsNull());
 }
