@@ -6,6 +6,7 @@ set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build-fuzz"
+"$root/scripts/install-deps.sh" # clang and its libFuzzer runtime among the rest
 
 if [ ! -f "$build_dir/build.ninja" ]; then
     CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja -DFUZZ=ON -DQUELBOX_GUI=OFF \
