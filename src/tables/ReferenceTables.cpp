@@ -1,0 +1,61 @@
+#include "tables/ReferenceTables.h"
+
+Table* ReferenceTables::get(ReferenceTable which) const {
+    switch (which) {
+    case ReferenceTable::Insul:
+        return insul.get();
+    case ReferenceTable::Product:
+        return product.get();
+    case ReferenceTable::Units:
+        return units.get();
+    case ReferenceTable::Coils:
+        break;
+    }
+    return coils.get();
+}
+
+const std::string& ReferenceTables::problem(ReferenceTable which) const {
+    return const_cast<ReferenceTables*>(this)->problem(which);
+}
+
+std::string& ReferenceTables::problem(ReferenceTable which) {
+    switch (which) {
+    case ReferenceTable::Insul:
+        return insulProblem;
+    case ReferenceTable::Product:
+        return productProblem;
+    case ReferenceTable::Units:
+        return unitsProblem;
+    case ReferenceTable::Coils:
+        break;
+    }
+    return coilsProblem;
+}
+
+bool ReferenceTables::allOpen() const {
+    return insul && product && units && coils;
+}
+
+std::unique_ptr<Table> OpenReferenceTable(const std::filesystem::path& folder, ReferenceTable which,
+                                          std::string& message) {
+    const TableSchema& schema = SchemaOf(which);
+    const std::string path = (folder / schema.fileName).string();
+    std::unique_ptr<Table> table = Table::Open(path, schema.access, schema.tags, message);
+    if (!table)
+        return nullptr;
+    if (!CheckTableFields(*table, which, message))
+        return nullptr;
+    if (schema.selectedTag != nullptr)
+        table->d4tagSelect(table->d4tag(schema.selectedTag));
+    table->d4top();
+    return table;
+}
+
+ReferenceTables OpenReferenceTables(const std::filesystem::path& folder) {
+    ReferenceTables tables;
+    tables.insul = OpenReferenceTable(folder, ReferenceTable::Insul, tables.insulProblem);
+    tables.product = OpenReferenceTable(folder, ReferenceTable::Product, tables.productProblem);
+    tables.units = OpenReferenceTable(folder, ReferenceTable::Units, tables.unitsProblem);
+    tables.coils = OpenReferenceTable(folder, ReferenceTable::Coils, tables.coilsProblem);
+    return tables;
+}

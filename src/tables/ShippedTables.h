@@ -1,0 +1,28 @@
+#pragma once
+// First run: reference tables missing from the working folder are copied there from the set
+// installed with the program.
+
+#include "tables/ReferenceTables.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Folders that may hold the shipped tables, in the order they are tried: beside an installed
+// program (../share/quelbox), the configured install folder, and the build's data folder.
+std::vector<std::filesystem::path> ShippedTableFolders();
+
+// Copies each reference table that `folder` lacks from the first shipped folder holding a sound
+// copy. The copy goes through a temporary file renamed into place. Returns the tables that are
+// still missing, each with a message naming it.
+struct MissingTable {
+    ReferenceTable table;
+    std::string message;
+};
+std::vector<MissingTable> RestoreMissingTables(const std::filesystem::path& folder,
+                                               const std::vector<std::filesystem::path>& shipped);
+
+// Start-up: restores missing tables from the shipped set, then opens all four. A table still
+// missing carries the restore's message as its problem.
+ReferenceTables PrepareReferenceTables(const std::filesystem::path& folder,
+                                       const std::vector<std::filesystem::path>& shipped);

@@ -1,0 +1,594 @@
+#include "tables/Table.h"
+
+#include "tables/DbfFileHooks.h"
+#include "tables/FieldText.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* CodePage = "LDID/87"; // Windows ANSI (1252)
+constexpr char DeletedMark = '*';
+constexpr char LiveMark = ' ';
+
+std::string Reason(int error) {
+    return std::strerror(error != 0 ? error : EIO);
+}
+
+// Flushes a file's data to disk; a folder too, so that a rename in it lasts.
+bool SyncPath(const std::string& path, bool folder, int& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | (folder ? O_DIRECTORY : 0));
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    error = ok ? 0 : errno;
+    ::close(fd);
+    return ok;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+} // namespace
+
+// ---- opening and creating ----
+
+std::unique_ptr<Table> Table::Open(const std::string& path, TableAccess access,
+                                   const std::vector<TagSpec>& tags, std::string& message) {
+    std::unique_ptr<Table> table(new Table);
+    table->path_ = path;
+    table->access_ = access;
+    table->tagSpecs_ = tags;
+    if (!table->openHandle(message))
+        return nullptr;
+    table->d4top();
+    return table;
+}
+
+bool Table::openHandle(std::string& message) {
+    auto layout = ReadDbfLayout(path_, message);
+    if (!layout)
+        return false;
+    layout_ = std::move(*layout);
+    SAHooks hooks = DbfFileHooks();
+    errno = 0;
+    handle_ = DBFOpenLL(DbfHookName(path_).c_str(),
+                        access_ == TableAccess::ReadWrite ? "rb+" : "rb", &hooks);
+    if (handle_ == nullptr) {
+        message = path_ + ": the table cannot be opened" +
+                  (access_ == TableAccess::ReadWrite ? " for writing: " : ": ") + Reason(errno);
+        return false;
+    }
+    if (DBFGetRecordCount(handle_) != layout_.recordCount ||
+        DBFGetFieldCount(handle_) != static_cast<int>(layout_.fields.size())) {
+        message = path_ + ": the table's header cannot be read";
+        DBFClose(handle_);
+        handle_ = nullptr;
+        return false;
+    }
+    count_ = layout_.recordCount;
+    record_.assign(static_cast<std::size_t>(layout_.recordLength), ' ');
+    recordLoaded_ = false;
+    broken_ = false;
+    if (!buildTags(message)) {
+        DBFClose(handle_);
+        handle_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool Table::buildTags(std::string& message) {
+    const std::string selectedName = selected_ ? selected_->name() : std::string();
+    selected_ = nullptr;
+    tags_.clear();
+    for (const TagSpec& spec : tagSpecs_) {
+        const int field = d4field(spec.field);
+        if (field == 0) {
+            message = path_ + ": the table has no field " + spec.field;
+            return false;
+        }
+        tags_.push_back(std::make_unique<TableTag>(
+            spec.name, field, IsNumericField(layout_.fields[static_cast<std::size_t>(field - 1)])));
+        tags_.back()->reserve(static_cast<std::size_t>(count_));
+    }
+    for (int32_t r = 1; r <= count_ && !tags_.empty(); ++r) {
+        const char* tuple = DBFReadTuple(handle_, r - 1);
+        if (tuple == nullptr) {
+            message = path_ + ": record " + std::to_string(r) + " cannot be read";
+            return false;
+        }
+        for (auto& tag : tags_) {
+            const DbfField& f = layout_.fields[static_cast<std::size_t>(tag->fieldNumber() - 1)];
+            const std::string_view text(tuple + f.offset, static_cast<std::size_t>(f.width));
+            if (tag->numeric())
+                tag->addNumber(ParseFieldNumber(text), r);
+            else
+                tag->addText(std::string(text), r);
+        }
+    }
+    for (auto& tag : tags_) {
+        tag->sort();
+        if (tag->name() == selectedName)
+            selected_ = tag.get();
+    }
+    return true;
+}
+
+bool Table::Create(const std::string& path, const std::vector<FieldSpec>& fields,
+                   std::string& message) {
+    SAHooks hooks = DbfFileHooks();
+    errno = 0;
+    DBFHandle handle = DBFCreateLL(DbfHookName(path).c_str(), CodePage, &hooks);
+    if (handle == nullptr) {
+        message = path + ": the table cannot be created: " + Reason(errno);
+        return false;
+    }
+    for (const FieldSpec& f : fields) {
+        if (DBFAddNativeFieldType(handle, f.name, f.type, f.width, f.decimals) < 0) {
+            DBFClose(handle);
+            message = path + ": field " + f.name + " cannot be created";
+            return false;
+        }
+    }
+    DBFUpdateHeader(handle);
+    int error = 0;
+    const bool failed = DbfIoFailed(handle, error);
+    DBFClose(handle);
+    if (failed) {
+        message = path + ": the table cannot be written: " + Reason(error);
+        return false;
+    }
+    return ReadDbfLayout(path, message).has_value();
+}
+
+Table::~Table() {
+    if (handle_ != nullptr)
+        DBFClose(handle_);
+}
+
+// ---- order and position ----
+
+const TableTag* Table::d4tag(std::string_view name) const {
+    for (const auto& tag : tags_)
+        if (tag->name() == name)
+            return tag.get();
+    return nullptr;
+}
+
+void Table::d4tagSelect(const TableTag* tag) {
+    const TableTag* chosen = nullptr;
+    for (const auto& own : tags_)
+        if (own.get() == tag)
+            chosen = tag;
+    selected_ = chosen;
+    if (!d4eof() && !broken_)
+        orderPosition_ = orderPositionOf(recNo_);
+}
+
+std::size_t Table::orderSize() const {
+    return selected_ ? selected_->size() : static_cast<std::size_t>(count_);
+}
+
+std::size_t Table::orderPositionOf(int32_t recNo) const {
+    if (selected_ == nullptr)
+        return static_cast<std::size_t>(recNo - 1);
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(selected_->fieldNumber() - 1)];
+    const char* tuple = DBFReadTuple(handle_, recNo - 1);
+    if (tuple == nullptr)
+        return selected_->size();
+    const std::string_view text(tuple + f.offset, static_cast<std::size_t>(f.width));
+    return selected_->numeric() ? selected_->find(ParseFieldNumber(text), recNo)
+                                : selected_->find(text, recNo);
+}
+
+void Table::positionAt(std::size_t orderPosition) {
+    orderPosition_ = orderPosition;
+    recNo_ =
+        selected_ ? selected_->recNoAt(orderPosition) : static_cast<int32_t>(orderPosition + 1);
+    recordLoaded_ = false;
+}
+
+void Table::positionPastEnd() {
+    orderPosition_ = orderSize();
+    recNo_ = count_ + 1;
+    recordLoaded_ = false;
+}
+
+int Table::d4top() {
+    if (broken_)
+        return e4closed;
+    if (orderSize() == 0) {
+        positionPastEnd();
+        return r4eof;
+    }
+    positionAt(0);
+    return r4success;
+}
+
+int Table::d4bottom() {
+    if (broken_)
+        return e4closed;
+    if (orderSize() == 0) {
+        positionPastEnd();
+        return r4eof;
+    }
+    positionAt(orderSize() - 1);
+    return r4success;
+}
+
+int Table::d4skip(long count) {
+    if (broken_)
+        return e4closed;
+    const auto size = static_cast<long long>(orderSize());
+    const long long from = d4eof() ? size : static_cast<long long>(orderPosition_);
+    const long long to = from + count;
+    if (to >= size) {
+        positionPastEnd();
+        return r4eof;
+    }
+    if (to < 0) {
+        d4top();
+        return r4bof;
+    }
+    positionAt(static_cast<std::size_t>(to));
+    return r4success;
+}
+
+int Table::d4go(int32_t recNo) {
+    if (broken_)
+        return e4closed;
+    if (recNo < 1 || recNo > count_)
+        return r4entry;
+    const std::size_t position = orderPositionOf(recNo);
+    if (position >= orderSize())
+        return r4entry;
+    orderPosition_ = position;
+    recNo_ = recNo;
+    recordLoaded_ = false;
+    return r4success;
+}
+
+int Table::d4seek(std::string_view key) {
+    if (broken_)
+        return e4closed;
+    if (selected_ == nullptr || selected_->numeric())
+        return e4tag;
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(selected_->fieldNumber() - 1)];
+    const std::string padded = FitFieldText(key, f.width);
+    const std::size_t at = selected_->lowerBound(padded);
+    if (at >= selected_->size()) {
+        positionPastEnd();
+        return r4eof;
+    }
+    positionAt(at);
+    return selected_->keyEquals(at, std::string_view(padded)) ? r4success : r4after;
+}
+
+int Table::d4seekDouble(double value) {
+    if (broken_)
+        return e4closed;
+    if (selected_ == nullptr || !selected_->numeric())
+        return e4tag;
+    if (std::isnan(value))
+        return e4value;
+    const std::size_t at = selected_->lowerBound(value);
+    if (at >= selected_->size()) {
+        positionPastEnd();
+        return r4eof;
+    }
+    positionAt(at);
+    return selected_->keyEquals(at, value) ? r4success : r4after;
+}
+
+// ---- fields ----
+
+int Table::d4field(std::string_view name) const {
+    for (std::size_t i = 0; i < layout_.fields.size(); ++i)
+        if (layout_.fields[i].name == name)
+            return static_cast<int>(i + 1);
+    return 0;
+}
+
+void Table::loadRecord() const {
+    if (recordLoaded_)
+        return;
+    const char* tuple = nullptr;
+    if (!broken_ && !d4eof())
+        tuple = DBFReadTuple(handle_, recNo_ - 1);
+    if (tuple != nullptr)
+        record_.assign(tuple, static_cast<std::size_t>(layout_.recordLength));
+    else
+        record_.assign(static_cast<std::size_t>(layout_.recordLength), ' ');
+    recordLoaded_ = true;
+}
+
+std::string Table::f4str(int field) const {
+    if (field < 1 || field > d4numFields())
+        return {};
+    loadRecord();
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(field - 1)];
+    return record_.substr(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
+}
+
+char Table::f4char(int field) const {
+    if (field < 1 || field > d4numFields())
+        return '\0';
+    loadRecord();
+    return record_[static_cast<std::size_t>(
+        layout_.fields[static_cast<std::size_t>(field - 1)].offset)];
+}
+
+double Table::f4double(int field) const {
+    if (field < 1 || field > d4numFields())
+        return 0.0;
+    loadRecord();
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(field - 1)];
+    return ParseFieldNumber(std::string_view(record_).substr(static_cast<std::size_t>(f.offset),
+                                                             static_cast<std::size_t>(f.width)));
+}
+
+int32_t Table::f4int(int field) const {
+    return FieldNumberToInt32(f4double(field));
+}
+
+int Table::f4assign(int field, std::string_view text) {
+    if (field < 1 || field > d4numFields())
+        return e4field;
+    loadRecord();
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(field - 1)];
+    record_.replace(static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width),
+                    FitFieldText(text, f.width));
+    return r4success;
+}
+
+int Table::f4assignChar(int field, char c) {
+    return f4assign(field, std::string_view(&c, 1));
+}
+
+int Table::f4assignDouble(int field, double value) {
+    if (field < 1 || field > d4numFields())
+        return e4field;
+    const DbfField& f = layout_.fields[static_cast<std::size_t>(field - 1)];
+    // A number written to a character field is left-aligned.
+    std::optional<std::string> text =
+        FormatFieldNumber(value, f.width, IsNumericField(f) ? f.decimals : 0);
+    if (text && !IsNumericField(f))
+        text->erase(0, text->find_first_not_of(' '));
+    if (!text)
+        return e4value;
+    return f4assign(field, *text);
+}
+
+// ---- changes ----
+
+bool Table::refuseChange() {
+    if (broken_) {
+        lastError_ = path_ + ": the table failed earlier and must be opened again";
+        return true;
+    }
+    if (access_ != TableAccess::ReadWrite) {
+        lastError_ = path_ + ": the table is open for reading only";
+        return true;
+    }
+    return false;
+}
+
+// Pushes shapelib's cached record and header to the file. A failure leaves the file in an
+// unknown state, so the table refuses everything until it is opened again.
+bool Table::flushChange(const char* what) {
+    DBFUpdateHeader(handle_);
+    int error = 0;
+    if (DbfIoFailed(handle_, error)) {
+        lastError_ = path_ + ": " + what + " failed: " + Reason(error);
+        broken_ = true;
+        return false;
+    }
+    return true;
+}
+
+void Table::updateTags(const std::string* oldRecord, const std::string& newRecord, int32_t recNo) {
+    for (auto& tag : tags_) {
+        const DbfField& f = layout_.fields[static_cast<std::size_t>(tag->fieldNumber() - 1)];
+        const auto key = [&f](const std::string& record) {
+            return std::string_view(record).substr(static_cast<std::size_t>(f.offset),
+                                                   static_cast<std::size_t>(f.width));
+        };
+        if (tag->numeric()) {
+            if (oldRecord)
+                tag->erase(ParseFieldNumber(key(*oldRecord)), recNo);
+            tag->insert(ParseFieldNumber(key(newRecord)), recNo);
+        } else {
+            if (oldRecord)
+                tag->erase(key(*oldRecord), recNo);
+            tag->insert(std::string(key(newRecord)), recNo);
+        }
+    }
+}
+
+int Table::d4appendStart(int) {
+    if (broken_)
+        return e4closed;
+    record_.assign(static_cast<std::size_t>(layout_.recordLength), ' ');
+    recordLoaded_ = true;
+    return r4success;
+}
+
+int Table::d4append() {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    loadRecord();
+    record_[0] = LiveMark;
+    if (!DBFWriteTuple(handle_, count_, record_.data())) {
+        lastError_ = path_ + ": the record cannot be added";
+        broken_ = true;
+        return e4write;
+    }
+    if (!flushChange("adding a record"))
+        return e4write;
+    ++count_;
+    updateTags(nullptr, record_, count_);
+    const std::string added = record_;
+    d4go(count_);
+    record_ = added;
+    recordLoaded_ = true;
+    return r4success;
+}
+
+int Table::d4writeLow(int32_t recNo, int) {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    if (recNo < 1 || recNo > count_)
+        return r4entry;
+    loadRecord();
+    const char* tuple = DBFReadTuple(handle_, recNo - 1);
+    if (tuple == nullptr) {
+        lastError_ = path_ + ": record " + std::to_string(recNo) + " cannot be read";
+        return e4write;
+    }
+    const std::string before(tuple, static_cast<std::size_t>(layout_.recordLength));
+    const std::string after = record_;
+    if (!DBFWriteTuple(handle_, recNo - 1, record_.data()) || !flushChange("rewriting a record"))
+        return e4write;
+    updateTags(&before, after, recNo);
+    if (!d4eof())
+        orderPosition_ = orderPositionOf(recNo_);
+    recordLoaded_ = recNo == recNo_;
+    return r4success;
+}
+
+int Table::d4delete() {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    if (d4eof())
+        return r4entry;
+    if (!DBFMarkRecordDeleted(handle_, recNo_ - 1, 1) || !flushChange("marking a record deleted"))
+        return e4write;
+    if (recordLoaded_)
+        record_[0] = DeletedMark;
+    return r4success;
+}
+
+int Table::d4recall() {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    if (d4eof())
+        return r4entry;
+    if (!DBFMarkRecordDeleted(handle_, recNo_ - 1, 0) || !flushChange("recalling a record"))
+        return e4write;
+    if (recordLoaded_)
+        record_[0] = LiveMark;
+    return r4success;
+}
+
+bool Table::d4deleted() const {
+    if (broken_ || d4eof())
+        return false;
+    return DBFIsRecordDeleted(handle_, recNo_ - 1) != 0;
+}
+
+// ---- pack ----
+
+bool Table::writePacked(const std::string& tempPath, int32_t& kept) {
+    SAHooks hooks = DbfFileHooks();
+    errno = 0;
+    DBFHandle out = DBFCreateLL(DbfHookName(tempPath).c_str(), CodePage, &hooks);
+    if (out == nullptr) {
+        lastError_ = path_ + ": the table cannot be packed: " + Reason(errno);
+        return false;
+    }
+    bool ok = true;
+    for (const DbfField& f : layout_.fields)
+        ok = ok && DBFAddNativeFieldType(out, f.name.c_str(), f.type, f.width, f.decimals) >= 0;
+    std::string buffer;
+    kept = 0;
+    for (int32_t r = 0; ok && r < count_; ++r) {
+        const char* tuple = DBFReadTuple(handle_, r);
+        if (tuple == nullptr) {
+            ok = false;
+            break;
+        }
+        if (tuple[0] == DeletedMark)
+            continue;
+        buffer.assign(tuple, static_cast<std::size_t>(layout_.recordLength));
+        buffer[0] = LiveMark;
+        ok = DBFWriteTuple(out, kept, buffer.data()) != 0;
+        kept += ok ? 1 : 0;
+    }
+    DBFUpdateHeader(out);
+    int error = 0;
+    if (DbfIoFailed(out, error))
+        ok = false;
+    DBFClose(out);
+    if (!ok) {
+        lastError_ = path_ + ": the table cannot be packed: " + Reason(error);
+        return false;
+    }
+    if (!SyncPath(tempPath, false, error)) {
+        lastError_ = path_ + ": the packed table cannot be saved: " + Reason(error);
+        return false;
+    }
+    std::string message;
+    const auto written = ReadDbfLayout(tempPath, message);
+    if (!written || written->recordCount != kept || written->recordLength != layout_.recordLength) {
+        lastError_ = path_ + ": the packed table did not come out whole";
+        return false;
+    }
+    return true;
+}
+
+int Table::d4pack() {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    std::string tempPath = path_ + ".packXXXXXX";
+    const int fd = ::mkstemp(tempPath.data());
+    if (fd < 0) {
+        lastError_ = path_ + ": the table cannot be packed: " + Reason(errno);
+        return e4write;
+    }
+    struct stat original {};
+    if (::stat(path_.c_str(), &original) == 0)
+        ::fchmod(fd, original.st_mode & 07777);
+    ::close(fd);
+
+    int32_t kept = 0;
+    if (!writePacked(tempPath, kept)) {
+        std::remove(tempPath.c_str());
+        return e4write;
+    }
+
+    DBFClose(handle_);
+    handle_ = nullptr;
+    const bool renamed = std::rename(tempPath.c_str(), path_.c_str()) == 0;
+    const int renameError = errno;
+    if (!renamed)
+        std::remove(tempPath.c_str());
+    int error = 0;
+    SyncPath(FolderOf(path_), true, error);
+
+    std::string message;
+    if (!openHandle(message)) {
+        broken_ = true;
+        lastError_ = message;
+        return e4write;
+    }
+    d4top();
+    if (!renamed) {
+        lastError_ =
+            path_ + ": the packed table cannot replace the old one: " + Reason(renameError);
+        return e4write;
+    }
+    return r4success;
+}

@@ -1,0 +1,132 @@
+#include "tables/TableTag.h"
+
+#include <algorithm>
+
+namespace {
+
+// Character keys compare as unsigned bytes, as the table file holds them.
+int CompareText(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+} // namespace
+
+TableTag::TableTag(std::string name, int fieldNumber, bool numeric)
+    : name_(std::move(name)), fieldNumber_(fieldNumber), numeric_(numeric) {}
+
+int32_t TableTag::recNoAt(std::size_t position) const {
+    return numeric_ ? numbers_[position].recNo : texts_[position].recNo;
+}
+
+void TableTag::reserve(std::size_t count) {
+    if (numeric_)
+        numbers_.reserve(count);
+    else
+        texts_.reserve(count);
+}
+
+void TableTag::sort() {
+    if (numeric_) {
+        auto before = [](const NumberEntry& a, const NumberEntry& b) {
+            const double ka = a.key;
+            const double kb = b.key;
+            return ka < kb || (ka == kb && a.recNo < b.recNo);
+        };
+        if (!std::is_sorted(numbers_.begin(), numbers_.end(), before))
+            std::sort(numbers_.begin(), numbers_.end(), before);
+    } else {
+        auto before = [](const TextEntry& a, const TextEntry& b) {
+            const int c = CompareText(a.key, b.key);
+            return c < 0 || (c == 0 && a.recNo < b.recNo);
+        };
+        if (!std::is_sorted(texts_.begin(), texts_.end(), before))
+            std::sort(texts_.begin(), texts_.end(), before);
+    }
+}
+
+void TableTag::clear() {
+    numbers_.clear();
+    texts_.clear();
+}
+
+std::size_t TableTag::lowerBound(double key) const {
+    const auto it = std::partition_point(numbers_.begin(), numbers_.end(),
+                                         [key](const NumberEntry& e) { return e.key < key; });
+    return static_cast<std::size_t>(it - numbers_.begin());
+}
+
+std::size_t TableTag::lowerBound(std::string_view key) const {
+    const auto it = std::partition_point(texts_.begin(), texts_.end(), [key](const TextEntry& e) {
+        return CompareText(e.key, key) < 0;
+    });
+    return static_cast<std::size_t>(it - texts_.begin());
+}
+
+bool TableTag::keyEquals(std::size_t position, double key) const {
+    return position < numbers_.size() && numbers_[position].key == key;
+}
+
+bool TableTag::keyEquals(std::size_t position, std::string_view key) const {
+    return position < texts_.size() && CompareText(texts_[position].key, key) == 0;
+}
+
+std::size_t TableTag::find(double key, int32_t recNo) const {
+    const auto it =
+        std::partition_point(numbers_.begin(), numbers_.end(), [key, recNo](const NumberEntry& e) {
+            const double k = e.key;
+            return k < key || (k == key && e.recNo < recNo);
+        });
+    if (it == numbers_.end() || it->recNo != recNo || it->key != key)
+        return numbers_.size();
+    return static_cast<std::size_t>(it - numbers_.begin());
+}
+
+std::size_t TableTag::find(std::string_view key, int32_t recNo) const {
+    const auto it =
+        std::partition_point(texts_.begin(), texts_.end(), [key, recNo](const TextEntry& e) {
+            const int c = CompareText(e.key, key);
+            return c < 0 || (c == 0 && e.recNo < recNo);
+        });
+    if (it == texts_.end() || it->recNo != recNo || CompareText(it->key, key) != 0)
+        return texts_.size();
+    return static_cast<std::size_t>(it - texts_.begin());
+}
+
+void TableTag::insert(double key, int32_t recNo) {
+    const auto it =
+        std::partition_point(numbers_.begin(), numbers_.end(), [key, recNo](const NumberEntry& e) {
+            const double k = e.key;
+            return k < key || (k == key && e.recNo < recNo);
+        });
+    numbers_.insert(it, NumberEntry{key, recNo});
+}
+
+void TableTag::insert(std::string key, int32_t recNo) {
+    const auto it =
+        std::partition_point(texts_.begin(), texts_.end(), [&key, recNo](const TextEntry& e) {
+            const int c = CompareText(e.key, key);
+            return c < 0 || (c == 0 && e.recNo < recNo);
+        });
+    texts_.insert(it, TextEntry{std::move(key), recNo});
+}
+
+void TableTag::erase(double key, int32_t recNo) {
+    const std::size_t at = find(key, recNo);
+    if (at < numbers_.size())
+        numbers_.erase(numbers_.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+void TableTag::erase(std::string_view key, int32_t recNo) {
+    const std::size_t at = find(key, recNo);
+    if (at < texts_.size())
+        texts_.erase(texts_.begin() + static_cast<std::ptrdiff_t>(at));
+}
