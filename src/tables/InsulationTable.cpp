@@ -1,0 +1,75 @@
+#include "tables/InsulationTable.h"
+
+#include "tables/FieldText.h"
+
+#include <cstdio>
+
+std::string FormatInsulationFactor(double factor, char kind) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%6.2f %c", factor, kind);
+    return text;
+}
+
+InsulationRecord ReadInsulationRecord(const Table& insul) {
+    InsulationRecord record;
+    record.name = insul.f4str("INSULATION");
+    record.factor = insul.f4double("FACTOR");
+    record.kind = insul.f4char("KU");
+    return record;
+}
+
+std::vector<InsulationListRow> InsulationListRows(Table& insul) {
+    insul.d4tagSelect(insul.d4tag(InsulTagName));
+    std::vector<InsulationListRow> rows;
+    for (int rc = insul.d4top(); rc == r4success; rc = insul.d4skip(1)) {
+        const InsulationRecord record = ReadInsulationRecord(insul);
+        char name[64];
+        std::snprintf(name, sizeof name, "%26s", record.name.c_str());
+        rows.push_back({name, FormatInsulationFactor(record.factor, record.kind)});
+    }
+    return rows;
+}
+
+bool GoToInsulationRow(Table& insul, int row) {
+    insul.d4tagSelect(insul.d4tag(InsulTagName));
+    int rc = insul.d4top();
+    for (int n = 0; n < row && rc == r4success; ++n)
+        rc = insul.d4skip(1);
+    if (row < 0 || rc != r4success) {
+        insul.d4bottom();
+        insul.d4skip(1);
+        return false;
+    }
+    return insul.d4go(insul.d4recNo()) == r4success;
+}
+
+int InsulationRowOf(Table& insul, int32_t recNo) {
+    insul.d4tagSelect(insul.d4tag(InsulTagName));
+    int row = 0;
+    for (int rc = insul.d4top(); rc == r4success; rc = insul.d4skip(1), ++row)
+        if (insul.d4recNo() == recNo)
+            return row;
+    return -1;
+}
+
+bool InsulationEntryAcceptable(std::string_view name, double factor) {
+    const std::size_t nul = name.find('\0');
+    const std::size_t length = nul == std::string_view::npos ? name.size() : nul;
+    return length > 2 && factor > 0.0 && factor <= 120.0;
+}
+
+int32_t FindOrAddInsulation(Table& insul, std::string_view name, double factor, char kind) {
+    insul.d4tagSelect(insul.d4tag(InsulTagName));
+    const std::string key = FitFieldText(name, InsulNameWidth);
+    if (insul.d4seek(key) == r4success)
+        return insul.d4recNo();
+    if (!InsulationEntryAcceptable(name, factor))
+        return 0;
+    insul.d4appendStart(0);
+    if (insul.f4assign("INSULATION", key) != r4success ||
+        insul.f4assignDouble("FACTOR", factor) != r4success ||
+        insul.f4assignChar("KU", kind) != r4success || insul.d4append() != r4success)
+        return 0;
+    insul.d4top();
+    return insul.d4seek(key) == r4success ? insul.d4recNo() : 0;
+}
