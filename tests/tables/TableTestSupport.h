@@ -1,0 +1,27 @@
+#pragma once
+// Small tables built inside a test's own folder.
+
+#include "tables/Table.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A table of three fields: NAME (character, 10), VAL (numeric 8.2) and N (numeric 4.0).
+std::vector<FieldSpec> SampleFields();
+
+struct SampleRow {
+    std::string name;
+    double val;
+    int n;
+};
+
+// Creates `path` with SampleFields() and the rows, then opens it for writing with the tags
+// "NAME" (on NAME) and "VAL" (on VAL).
+std::unique_ptr<Table> MakeSampleTable(const std::string& path, const std::vector<SampleRow>& rows);
+
+// Opens a table built by MakeSampleTable again.
+std::unique_ptr<Table> OpenSampleTable(const std::string& path, std::string& message);
+
+// Record numbers in the order `table` is in, from the top.
+std::vector<int> RecordOrder(Table& table);
