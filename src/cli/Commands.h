@@ -9,3 +9,4 @@ using Args = std::span<const std::string_view>;
 
 int RunTotals(Args args);
 int RunRecalc(Args args);
+int RunNew(Args args);

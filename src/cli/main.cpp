@@ -18,6 +18,9 @@ struct Command {
 constexpr Command commands[] = {
     {"totals", RunTotals, "totals JOB.kvj [--json]   recalculate and print the load totals"},
     {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj    recalculate and write the whole job"},
+    {"new", RunNew,
+     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]\n"
+     "                                         make a new job from the defaults and tables"},
 };
 
 int Usage() {

@@ -53,16 +53,22 @@ int InsulationRowOf(Table& insul, int32_t recNo) {
 }
 
 bool InsulationEntryAcceptable(std::string_view name, double factor) {
-    const std::size_t nul = name.find('\0');
-    const std::size_t length = nul == std::string_view::npos ? name.size() : nul;
+    name = name.substr(0, name.find('\0'));
+    const std::size_t first = name.find_first_not_of(' ');
+    const std::size_t length =
+        first == std::string_view::npos ? 0 : name.find_last_not_of(' ') - first + 1;
     return length > 2 && factor > 0.0 && factor <= 120.0;
 }
 
-int32_t FindOrAddInsulation(Table& insul, std::string_view name, double factor, char kind) {
+int32_t FindInsulation(Table& insul, std::string_view name) {
     insul.d4tagSelect(insul.d4tag(InsulTagName));
+    return insul.d4seek(FitFieldText(name, InsulNameWidth)) == r4success ? insul.d4recNo() : 0;
+}
+
+int32_t FindOrAddInsulation(Table& insul, std::string_view name, double factor, char kind) {
+    if (const int32_t found = FindInsulation(insul, name))
+        return found;
     const std::string key = FitFieldText(name, InsulNameWidth);
-    if (insul.d4seek(key) == r4success)
-        return insul.d4recNo();
     if (!InsulationEntryAcceptable(name, factor))
         return 0;
     insul.d4appendStart(0);

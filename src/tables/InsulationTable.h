@@ -42,9 +42,13 @@ bool GoToInsulationRow(Table& insul, int row);
 // not there.
 int InsulationRowOf(Table& insul, int32_t recNo);
 
-// An entry the table may take: a name longer than 2 characters and a factor above 0 and at most
-// 120.00.
+// An entry the table may take: a name of more than 2 characters (leading and trailing blanks do
+// not count) and a factor above 0 and at most 120.00.
 bool InsulationEntryAcceptable(std::string_view name, double factor);
+
+// Seeks `name` (blank-padded to 26 characters) in the name order. Returns the record number,
+// positioned on it, or 0 when the table lacks it.
+int32_t FindInsulation(Table& insul, std::string_view name);
 
 // Seeks `name` (26 characters) in the name order. When the table lacks it and the entry is
 // acceptable, appends it with `factor` and `kind` and seeks again. Returns the record number,

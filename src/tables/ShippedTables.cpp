@@ -73,35 +73,40 @@ std::vector<fs::path> ShippedTableFolders() {
     return folders;
 }
 
+bool RestoreMissingTable(const fs::path& folder, ReferenceTable which,
+                         const std::vector<fs::path>& shipped, std::string& message) {
+    const std::string name = SchemaOf(which).fileName;
+    const fs::path target = folder / name;
+    std::error_code error;
+    if (fs::exists(target, error) || error == std::errc::permission_denied)
+        return true;
+    std::string why = "no copy was installed with the program";
+    for (const fs::path& source : shipped) {
+        const fs::path from = source / name;
+        std::string damage;
+        std::string bytes;
+        if (!fs::exists(from, error))
+            continue;
+        if (!ReadDbfLayout(from.string(), damage) || !ReadWhole(from, bytes)) {
+            why = "the copy installed with the program is damaged (" + damage + ")";
+            continue;
+        }
+        if (WriteThroughTemporary(target, bytes, why))
+            return true;
+        why = "it cannot be copied there: " + why;
+        break;
+    }
+    message = name + " is missing from " + folder.string() + " and " + why;
+    return false;
+}
+
 std::vector<MissingTable> RestoreMissingTables(const fs::path& folder,
                                                const std::vector<fs::path>& shipped) {
     std::vector<MissingTable> missing;
     for (ReferenceTable which : AllReferenceTables) {
-        const std::string name = SchemaOf(which).fileName;
-        const fs::path target = folder / name;
-        std::error_code error;
-        if (fs::exists(target, error) || error == std::errc::permission_denied)
-            continue;
-        std::string why = "no copy was installed with the program";
-        bool restored = false;
-        for (const fs::path& source : shipped) {
-            const fs::path from = source / name;
-            std::string message;
-            std::string bytes;
-            if (!fs::exists(from, error))
-                continue;
-            if (!ReadDbfLayout(from.string(), message) || !ReadWhole(from, bytes)) {
-                why = "the copy installed with the program is damaged (" + message + ")";
-                continue;
-            }
-            restored = WriteThroughTemporary(target, bytes, why);
-            if (!restored)
-                why = "it cannot be copied there: " + why;
-            break;
-        }
-        if (!restored)
-            missing.push_back(
-                {which, name + " is missing from " + folder.string() + " and " + why});
+        std::string message;
+        if (!RestoreMissingTable(folder, which, shipped, message))
+            missing.push_back({which, message});
     }
     return missing;
 }

@@ -12,6 +12,12 @@
 // program (../share/quelbox), the configured install folder, and the build's data folder.
 std::vector<std::filesystem::path> ShippedTableFolders();
 
+// Copies one reference table into `folder` when the folder lacks it, from the first shipped
+// folder holding a sound copy, through a temporary file renamed into place. Returns false with a
+// message naming the table when it is still missing.
+bool RestoreMissingTable(const std::filesystem::path& folder, ReferenceTable which,
+                         const std::vector<std::filesystem::path>& shipped, std::string& message);
+
 // Copies each reference table that `folder` lacks from the first shipped folder holding a sound
 // copy. The copy goes through a temporary file renamed into place. Returns the tables that are
 // still missing, each with a message naming it.

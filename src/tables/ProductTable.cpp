@@ -1,0 +1,209 @@
+#include "tables/ProductTable.h"
+
+#include "calc/Numbers.h"
+#include "calc/ProductLoad.h"
+#include "job/FixedText.h"
+#include "tables/FieldText.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The slot's product name up to its terminator, blank-padded (or cut) to 32 characters.
+std::string SlotKey(const TProductSlot& slot) {
+    return FitFieldText(GetText(slot.productName), ProductNameWidth);
+}
+
+void SelectNameOrder(Table& product) {
+    product.d4tagSelect(product.d4tag(ProductTagName));
+}
+
+int32_t RowOf(Table& product, int32_t recNo) {
+    int32_t row = 0;
+    for (int rc = product.d4top(); rc == r4success; rc = product.d4skip(1), ++row)
+        if (product.d4recNo() == recNo)
+            return row;
+    return 0;
+}
+
+std::string Format(const char* format, auto... values) {
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+// The integer a dialog field's text holds: leading blanks, a sign and digits; 0 otherwise.
+int32_t FieldInteger(std::string_view text) {
+    const std::string copy(text);
+    return TruncateToInt32(std::strtod(copy.c_str(), nullptr));
+}
+
+} // namespace
+
+TProductPage PageOfSlot(const TProductSlot& slot) {
+    TProductPage page;
+    std::memcpy(&page, reinterpret_cast<const char*>(&slot) + offsetof(TProductSlot, enteringTemp),
+                sizeof page);
+    return page;
+}
+
+void StorePageInSlot(TProductSlot& slot, const TProductPage& page) {
+    std::memcpy(reinterpret_cast<char*>(&slot) + offsetof(TProductSlot, enteringTemp), &page,
+                sizeof page);
+}
+
+bool AppendProductFromSlot(Table& product, const TProductSlot& slot, std::string& key) {
+    if (!key.empty())
+        key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+    product.d4appendStart(0);
+    const bool assigned = product.f4assign("PRODUCT", key) == r4success &&
+                          product.f4assignDouble("FREEZE", slot.freezePoint) == r4success &&
+                          product.f4assignDouble("SPA", slot.specHeatAbove) == r4success &&
+                          product.f4assignDouble("SPB", slot.specHeatBelow) == r4success &&
+                          product.f4assignInt("LATENT", slot.latentHeat) == r4success &&
+                          product.f4assignDouble("HRESP", slot.respHeat) == r4success &&
+                          product.f4assign("PKGTYPE", GetText(slot.pkgType)) == r4success &&
+                          product.f4assign("PKGSIZE", GetText(slot.pkgSize)) == r4success &&
+                          product.f4assignDouble("GROSS_WT", slot.grossWeight) == r4success &&
+                          product.f4assignDouble("PKG_WT", slot.pkgWeight) == r4success &&
+                          product.f4assignDouble("PKG_SPA", slot.pkgSpecHeat) == r4success &&
+                          product.f4assignDouble("PKG_BTU", slot.pkgBtu) == r4success &&
+                          product.f4assignInt("CALCFLAG", slot.calcFlag) == r4success &&
+                          product.f4assign("STORETEMP", GetText(slot.storeTemp)) == r4success &&
+                          product.f4assign("STORERH", GetText(slot.storeRh)) == r4success &&
+                          product.f4assign("STORELIFE", GetText(slot.storeLife)) == r4success &&
+                          product.f4assign("CATEG", GetText(slot.category)) == r4success;
+    const bool added = assigned && product.d4append() == r4success;
+    product.d4top();
+    return added;
+}
+
+void LocateProductSlot(Table& product, TProductSlot& slot) {
+    SelectNameOrder(product);
+    std::string key = SlotKey(slot);
+    int32_t recNo = 0;
+    if (product.d4seek(key) == r4success)
+        recNo = product.d4recNo();
+    else if (AppendProductFromSlot(product, slot, key) && product.d4seek(key) == r4success)
+        recNo = product.d4recNo();
+    else if (product.d4top() == r4success)
+        recNo = product.d4recNo();
+    slot.recordNo = recNo;
+    slot.listIndex = RowOf(product, recNo);
+}
+
+void ReadProductRecord(const Table& product, TProductSlot& slot) {
+    SetPadded(slot.productName, product.f4str("PRODUCT"), ProductNameWidth);
+    slot.freezePoint = product.f4double("FREEZE");
+    slot.specHeatAbove = product.f4double("SPA");
+    slot.specHeatBelow = product.f4double("SPB");
+    slot.latentHeat = product.f4int("LATENT");
+    slot.respHeat = product.f4double("HRESP");
+    SetPadded(slot.pkgType, product.f4str("PKGTYPE"), 25);
+    SetPadded(slot.pkgSize, product.f4str("PKGSIZE"), 28);
+    slot.grossWeight = product.f4double("GROSS_WT");
+    slot.pkgWeight = product.f4double("PKG_WT");
+    slot.pkgSpecHeat = product.f4double("PKG_SPA");
+    slot.pkgBtu = product.f4double("PKG_BTU");
+    slot.calcFlag = product.f4int("CALCFLAG");
+    SetPadded(slot.storeTemp, product.f4str("STORETEMP"), 7);
+    SetPadded(slot.storeRh, product.f4str("STORERH"), 7);
+    SetPadded(slot.storeLife, product.f4str("STORELIFE"), 16);
+
+    const double quantity = slot.quantity;
+    switch (slot.calcFlag) {
+    case 0:
+        slot.productWeight = 0;
+        break;
+    case 1:
+        slot.productWeight = slot.quantity;
+        break;
+    case 2:
+        slot.productWeight = TruncateToInt32(
+            static_cast<double>(TruncateToInt32(slot.grossWeight - slot.pkgWeight)) * quantity);
+        break;
+    case 3:
+        slot.productWeight =
+            TruncateToInt32(static_cast<double>(TruncateToInt32(slot.grossWeight)) * quantity);
+        break;
+    default:
+        break;
+    }
+}
+
+void CommitProductPage(Table& product, TProductSlot& slot, const TProductPage& page) {
+    StorePageInSlot(slot, page);
+    const int32_t recordNo = slot.recordNo;
+    // A record the table no longer has (it shrank since the job was saved) empties the slot;
+    // nothing is then read from the table.
+    if (recordNo < 1 || recordNo > product.d4recCountDo() || product.d4go(recordNo) != r4success) {
+        ClearProductSlot(slot);
+        return;
+    }
+    ReadProductRecord(product, slot);
+    if (std::strncmp(slot.productName, "None", 4) == 0)
+        ClearProductSlot(slot);
+}
+
+std::vector<ProductListRow> ProductListRows(Table& product) {
+    SelectNameOrder(product);
+    std::vector<ProductListRow> rows;
+    for (int rc = product.d4top(); rc == r4success; rc = product.d4skip(1))
+        rows.push_back({product.f4str("PRODUCT"), product.d4recNo()});
+    return rows;
+}
+
+ProductInformation ReadProductInformation(Table& product, int32_t recordNo) {
+    if (product.d4go(recordNo) != r4success) {
+        product.d4bottom();
+        product.d4skip(1); // past the last record: every field reads blank
+    }
+    ProductInformation info;
+    info.packageType = Format("%25s", product.f4str("PKGTYPE").c_str());
+    info.packageSize = Format("%28s", product.f4str("PKGSIZE").c_str());
+    const std::string temp = Format("%13s", product.f4str("STORETEMP").c_str());
+    const std::string rh = Format("%7s", product.f4str("STORERH").c_str());
+    const std::string life = Format("%16s", product.f4str("STORELIFE").c_str());
+    info.suggested =
+        Format("Suggested: Temp: %7s  RH:%-7s Life: %16s", temp.c_str(), rh.c_str(), life.c_str());
+    info.factors =
+        Format("Factors: %5.2f spa  %5.2f spb %3i latent %5.1f FrzPoint", product.f4double("SPA"),
+               product.f4double("SPB"), product.f4int("LATENT"), product.f4double("FREEZE"));
+    const double resp = product.f4double("HRESP");
+    info.respirationEnabled = resp > 0.0;
+    info.respiration = info.respirationEnabled ? Format("Suggest %5.2f for Storage", resp)
+                                               : std::string("No resp/fact this Product");
+    return info;
+}
+
+EstimateOutcome EstimateLbs(Table& product, int32_t recordNo, std::string_view quantityText,
+                            int32_t productCapacity) {
+    const int32_t shown = FieldInteger(quantityText);
+    int32_t mode = 0;
+    double gross = 0.0;
+    double packaging = 0.0;
+    if (product.d4go(recordNo) == r4success) {
+        mode = product.f4int("CALCFLAG");
+        gross = product.f4double("GROSS_WT");
+        packaging = product.f4double("PKG_WT");
+    }
+    const double capacity = productCapacity;
+    int32_t estimate = 0;
+    if (mode == 1)
+        estimate = productCapacity;
+    else if (mode == 2 && gross - packaging > 0.0)
+        estimate = TruncateToInt32(capacity / (gross - packaging));
+    else if (mode == 3 && gross > 0.0)
+        estimate = TruncateToInt32(capacity / gross);
+    if (estimate < 0)
+        estimate = 0;
+
+    if (estimate == shown)
+        return {std::string(), ' '};
+    std::string text = Format("%10li", static_cast<long>(estimate));
+    text.erase(0, text.find_first_not_of(' '));
+    return {text, '*'};
+}
