@@ -34,3 +34,34 @@ std::vector<int> RecordOrder(Table& table) {
         order.push_back(table.d4recNo());
     return order;
 }
+
+std::unique_ptr<Table> MakeInsulTable(const std::string& folder,
+                                      const std::vector<InsulRow>& rows) {
+    const std::string path = folder + "/INSUL.DAT";
+    std::string message;
+    EXPECT_TRUE(Table::Create(path, SchemaOf(ReferenceTable::Insul).fields, message)) << message;
+    {
+        auto raw = Table::Open(path, TableAccess::ReadWrite, {}, message);
+        EXPECT_NE(raw, nullptr) << message;
+        for (const InsulRow& row : rows) {
+            raw->d4appendStart(0);
+            raw->f4assign("INSULATION", row.name);
+            raw->f4assignDouble("FACTOR", row.factor);
+            raw->f4assignChar("KU", row.kind);
+            EXPECT_EQ(raw->d4append(), r4success);
+        }
+    }
+    auto insul = OpenReferenceTable(folder, ReferenceTable::Insul, message);
+    EXPECT_NE(insul, nullptr) << message;
+    return insul;
+}
+
+std::vector<std::string> InsulNames(Table& insul) {
+    std::vector<std::string> names;
+    for (int rc = insul.d4top(); rc == r4success; rc = insul.d4skip(1)) {
+        std::string name = insul.f4str("INSULATION");
+        name.erase(name.find_last_not_of(' ') + 1);
+        names.push_back(name);
+    }
+    return names;
+}

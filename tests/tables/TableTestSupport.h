@@ -1,6 +1,7 @@
 #pragma once
 // Small tables built inside a test's own folder.
 
+#include "tables/ReferenceTables.h"
 #include "tables/Table.h"
 
 #include <memory>
@@ -25,3 +26,14 @@ std::unique_ptr<Table> OpenSampleTable(const std::string& path, std::string& mes
 
 // Record numbers in the order `table` is in, from the top.
 std::vector<int> RecordOrder(Table& table);
+
+// An INSUL.DAT of `folder` holding the given records, opened as the program opens it.
+struct InsulRow {
+    std::string name;
+    double factor;
+    char kind;
+};
+std::unique_ptr<Table> MakeInsulTable(const std::string& folder, const std::vector<InsulRow>& rows);
+
+// INSULATION of every record in the table's current order.
+std::vector<std::string> InsulNames(Table& insul);
