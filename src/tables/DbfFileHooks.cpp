@@ -8,12 +8,19 @@
 namespace {
 
 constexpr std::string_view HookSuffix = ".q";
-constexpr std::size_t StreamBufferSize = 1 << 16;
+constexpr std::size_t StreamBufferSize = 4096;
 
-// What an SAFile points to.
+enum class LastOperation { None, Read, Write };
+
+// What an SAFile points to. shapelib seeks before every record it reads or writes; the position
+// is tracked so that a seek to where the stream already is costs nothing. The stream is really
+// repositioned whenever it turns from reading to writing or back, as C streams require.
 struct HookFile {
     std::FILE* stream = nullptr;
     int error = 0; // errno of the first failure, 0 while none
+    SAOffset position = 0;
+    bool positionKnown = true;
+    LastOperation last = LastOperation::None;
     char buffer[StreamBufferSize];
 };
 

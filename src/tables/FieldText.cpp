@@ -6,16 +6,30 @@
 #include <limits>
 
 double ParseFieldNumber(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return 0.0;
-    std::size_t last = text.find_last_not_of(' ');
-    text = text.substr(first, last - first + 1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
+    // Whole numbers, the common case, without the general conversion.
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (!digits.empty() && digits.size() <= 15) {
+        int64_t whole = 0;
+        bool allDigits = true;
+        for (char c : digits) {
+            allDigits = allDigits && c >= '0' && c <= '9';
+            whole = whole * 10 + (c - '0');
+        }
+        if (allDigits)
+            return static_cast<double>(negative ? -whole : whole);
+    }
+    if (text.empty())
+        return 0.0;
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end == text.data() || !std::isfinite(value))
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return 0.0;
     return value;
 }

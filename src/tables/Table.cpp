@@ -119,8 +119,8 @@ bool Table::buildTags(std::string& message) {
                 tag->addText(std::string(text), r);
         }
     }
+    TableTag::SortAll(tags_);
     for (auto& tag : tags_) {
-        tag->sort();
         if (tag->name() == selectedName)
             selected_ = tag.get();
     }

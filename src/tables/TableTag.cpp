@@ -1,6 +1,8 @@
 #include "tables/TableTag.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 namespace {
 
@@ -16,6 +18,14 @@ int CompareText(std::string_view a, std::string_view b) {
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
+}
+
+// Maps a key to an unsigned number of the same order (negative keys below positive ones).
+uint64_t OrderBits(double key) {
+    if (key == 0.0)
+        key = 0.0; // -0.0 and 0.0 are one key
+    const auto bits = std::bit_cast<uint64_t>(key);
+    return (bits & 0x8000000000000000u) ? ~bits : bits | 0x8000000000000000u;
 }
 
 } // namespace
@@ -34,22 +44,86 @@ void TableTag::reserve(std::size_t count) {
         texts_.reserve(count);
 }
 
-void TableTag::sort() {
-    if (numeric_) {
-        auto before = [](const NumberEntry& a, const NumberEntry& b) {
-            const double ka = a.key;
-            const double kb = b.key;
-            return ka < kb || (ka == kb && a.recNo < b.recNo);
-        };
-        if (!std::is_sorted(numbers_.begin(), numbers_.end(), before))
-            std::sort(numbers_.begin(), numbers_.end(), before);
-    } else {
-        auto before = [](const TextEntry& a, const TextEntry& b) {
-            const int c = CompareText(a.key, b.key);
-            return c < 0 || (c == 0 && a.recNo < b.recNo);
-        };
-        if (!std::is_sorted(texts_.begin(), texts_.end(), before))
-            std::sort(texts_.begin(), texts_.end(), before);
+void TableTag::SortAll(std::vector<std::unique_ptr<TableTag>>& tags) {
+    std::vector<NumberEntry> scratch;
+    const TableTag* previous = nullptr;
+    for (auto& tag : tags) {
+        if (!tag->numeric_) {
+            tag->sortTexts();
+            continue;
+        }
+        if (!tag->sortedLike(previous, scratch))
+            tag->sortNumbers(scratch);
+        previous = tag.get();
+    }
+}
+
+void TableTag::sortTexts() {
+    auto before = [](const TextEntry& a, const TextEntry& b) {
+        const int c = CompareText(a.key, b.key);
+        return c < 0 || (c == 0 && a.recNo < b.recNo);
+    };
+    if (!std::is_sorted(texts_.begin(), texts_.end(), before))
+        std::sort(texts_.begin(), texts_.end(), before);
+}
+
+bool TableTag::NumberBefore(const NumberEntry& a, const NumberEntry& b) {
+    const double ka = a.key;
+    const double kb = b.key;
+    return ka < kb || (ka == kb && a.recNo < b.recNo);
+}
+
+// Columns of one table often order the records alike (capacity at one ambient and at the
+// next): the previous tag's order is then nearly this one's, and an insertion sort finishes it
+// in few moves. Gives up (returning false, the tag unchanged) when the orders differ much.
+bool TableTag::sortedLike(const TableTag* previous, std::vector<NumberEntry>& scratch) {
+    if (std::is_sorted(numbers_.begin(), numbers_.end(), NumberBefore))
+        return true;
+    if (previous == nullptr || previous->numbers_.size() != numbers_.size())
+        return false;
+    scratch.resize(numbers_.size());
+    for (std::size_t i = 0; i < numbers_.size(); ++i)
+        scratch[i] = numbers_[static_cast<std::size_t>(previous->numbers_[i].recNo - 1)];
+    std::size_t movesLeft = 4 * numbers_.size();
+    for (std::size_t i = 1; i < scratch.size(); ++i) {
+        const NumberEntry entry = scratch[i];
+        std::size_t j = i;
+        for (; j > 0 && NumberBefore(entry, scratch[j - 1]); --j) {
+            if (movesLeft-- == 0)
+                return false;
+            scratch[j] = scratch[j - 1];
+        }
+        scratch[j] = entry;
+    }
+    numbers_.swap(scratch);
+    return true;
+}
+
+// Entries arrive in record-number order, so a stable sort by key alone leaves equal keys in
+// record-number order: a least-significant-digit radix sort, byte by byte, skipping the bytes
+// in which all keys agree.
+void TableTag::sortNumbers(std::vector<NumberEntry>& scratch) {
+    constexpr int Digits = 8;
+    std::array<std::array<std::size_t, 256>, Digits> counts{};
+    for (const NumberEntry& e : numbers_) {
+        const uint64_t bits = OrderBits(e.key);
+        for (int d = 0; d < Digits; ++d)
+            ++counts[d][(bits >> (8 * d)) & 0xFF];
+    }
+    scratch.resize(numbers_.size());
+    for (int d = 0; d < Digits; ++d) {
+        auto& count = counts[d];
+        if (std::find(count.begin(), count.end(), numbers_.size()) != count.end())
+            continue; // every key has the same byte here
+        std::size_t start = 0;
+        for (std::size_t& c : count) {
+            const std::size_t n = c;
+            c = start;
+            start += n;
+        }
+        for (const NumberEntry& e : numbers_)
+            scratch[count[(OrderBits(e.key) >> (8 * d)) & 0xFF]++] = e;
+        numbers_.swap(scratch);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +20,11 @@ public:
     std::size_t size() const { return numeric_ ? numbers_.size() : texts_.size(); }
     int32_t recNoAt(std::size_t position) const;
 
-    // Building: add every record's key, then sort once.
+    // Building: add every record's key in record-number order, then sort the tags once.
     void reserve(std::size_t count);
     void addNumber(double key, int32_t recNo) { numbers_.push_back({key, recNo}); }
     void addText(std::string key, int32_t recNo) { texts_.push_back({std::move(key), recNo}); }
-    void sort();
+    static void SortAll(std::vector<std::unique_ptr<TableTag>>& tags);
     void clear();
 
     // The first position whose key is not below `key`; size() when every key is below it.
@@ -53,6 +54,11 @@ private:
         std::string key;
         int32_t recNo;
     };
+
+    static bool NumberBefore(const NumberEntry& a, const NumberEntry& b);
+    void sortTexts();
+    bool sortedLike(const TableTag* previous, std::vector<NumberEntry>& scratch);
+    void sortNumbers(std::vector<NumberEntry>& scratch);
 
     std::string name_;
     int fieldNumber_;
