@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <stdio_ext.h>
 #include <string_view>
 
 namespace {
@@ -24,13 +25,18 @@ struct HookFile {
     char buffer[StreamBufferSize];
 };
 
-HookFile* FileOf(SAFile file) {
-    return reinterpret_cast<HookFile*>(file);
-}
-
 void Remember(HookFile* file) {
     if (file->error == 0)
         file->error = errno != 0 ? errno : EIO;
+}
+
+// The file of a hook call. A stream that failed at any point (a buffered write can fail later,
+// inside a seek) counts as failed from then on.
+HookFile* FileOf(SAFile handle) {
+    auto* file = reinterpret_cast<HookFile*>(handle);
+    if (file->error == 0 && std::ferror(file->stream))
+        Remember(file);
+    return file;
 }
 
 bool EndsWith(std::string_view text, std::string_view end) {
@@ -55,38 +61,78 @@ SAFile Open(const char* name, const char* access) {
     return reinterpret_cast<SAFile>(file);
 }
 
+bool RealSeek(HookFile* file, SAOffset offset, int whence) {
+    file->last = LastOperation::None;
+    errno = 0;
+    if (std::fseek(file->stream, static_cast<long>(offset), whence) != 0 ||
+        std::ferror(file->stream)) {
+        Remember(file);
+        file->positionKnown = false;
+        return false;
+    }
+    const long at = std::ftell(file->stream);
+    file->positionKnown = at >= 0;
+    file->position = static_cast<SAOffset>(at);
+    return file->positionKnown;
+}
+
+// Before reading or writing: repositions the stream when it changes direction.
+bool Turn(HookFile* file, LastOperation next) {
+    if (file->last != LastOperation::None && file->last != next &&
+        !RealSeek(file, file->position, SEEK_SET))
+        return false;
+    file->last = next;
+    return true;
+}
+
 SAOffset Read(void* data, SAOffset size, SAOffset count, SAFile handle) {
     HookFile* file = FileOf(handle);
+    if (!file->positionKnown || !Turn(file, LastOperation::Read))
+        return 0;
+    errno = 0;
     const std::size_t done = std::fread(data, size, count, file->stream);
-    if (done != count && std::ferror(file->stream))
-        Remember(file);
+    file->position += done * size;
+    if (done != count) {
+        if (std::ferror(file->stream))
+            Remember(file);
+        file->positionKnown = false;
+    }
     return done;
 }
 
 SAOffset Write(void* data, SAOffset size, SAOffset count, SAFile handle) {
     HookFile* file = FileOf(handle);
-    const std::size_t done = std::fwrite(data, size, count, file->stream);
-    if (done != count)
+    // After a failure nothing more is written: shapelib would go on with what it failed to read.
+    if (file->error != 0 || !file->positionKnown || !Turn(file, LastOperation::Write)) {
         Remember(file);
+        return 0;
+    }
+    errno = 0;
+    const std::size_t done = std::fwrite(data, size, count, file->stream);
+    file->position += done * size;
+    if (done != count) {
+        Remember(file);
+        file->positionKnown = false;
+    }
     return done;
 }
 
 SAOffset Seek(SAFile handle, SAOffset offset, int whence) {
     HookFile* file = FileOf(handle);
-    if (std::fseek(file->stream, static_cast<long>(offset), whence) != 0) {
-        Remember(file);
-        return static_cast<SAOffset>(-1);
-    }
-    return 0;
+    if (whence == SEEK_SET && file->positionKnown && offset == file->position)
+        return 0;
+    return RealSeek(file, offset, whence) ? 0 : static_cast<SAOffset>(-1);
 }
 
 SAOffset Tell(SAFile handle) {
-    return static_cast<SAOffset>(std::ftell(FileOf(handle)->stream));
+    HookFile* file = FileOf(handle);
+    return file->positionKnown ? file->position : static_cast<SAOffset>(std::ftell(file->stream));
 }
 
 int Flush(SAFile handle) {
     HookFile* file = FileOf(handle);
-    if (std::fflush(file->stream) != 0) {
+    errno = 0;
+    if (std::fflush(file->stream) != 0 || std::ferror(file->stream)) {
         Remember(file);
         return -1;
     }
@@ -95,6 +141,8 @@ int Flush(SAFile handle) {
 
 int Close(SAFile handle) {
     HookFile* file = FileOf(handle);
+    if (file->error != 0)
+        __fpurge(file->stream); // drop what could not be written rather than write it late
     const int result = std::fclose(file->stream);
     delete file;
     return result;

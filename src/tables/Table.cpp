@@ -386,17 +386,26 @@ bool Table::refuseChange() {
     return false;
 }
 
-// Pushes shapelib's cached record and header to the file. A failure leaves the file in an
-// unknown state, so the table refuses everything until it is opened again.
+// Pushes shapelib's cached record and header to the file. After a failure the file is cut back
+// to the records it held before the change and opened again; when even that fails, the table
+// refuses everything until it is opened again.
 bool Table::flushChange(const char* what) {
     DBFUpdateHeader(handle_);
     int error = 0;
-    if (DbfIoFailed(handle_, error)) {
-        lastError_ = path_ + ": " + what + " failed: " + Reason(error);
+    if (!DbfIoFailed(handle_, error))
+        return true;
+    lastError_ = path_ + ": " + what + " failed: " + Reason(error);
+    const auto size = static_cast<off_t>(layout_.headerLength) +
+                      static_cast<off_t>(count_) * layout_.recordLength;
+    DBFClose(handle_);
+    handle_ = nullptr;
+    std::string message;
+    if (::truncate(path_.c_str(), size) != 0 || !openHandle(message)) {
         broken_ = true;
         return false;
     }
-    return true;
+    d4top();
+    return false;
 }
 
 void Table::updateTags(const std::string* oldRecord, const std::string& newRecord, int32_t recNo) {
@@ -431,12 +440,7 @@ int Table::d4append() {
         return broken_ ? e4closed : e4readOnly;
     loadRecord();
     record_[0] = LiveMark;
-    if (!DBFWriteTuple(handle_, count_, record_.data())) {
-        lastError_ = path_ + ": the record cannot be added";
-        broken_ = true;
-        return e4write;
-    }
-    if (!flushChange("adding a record"))
+    if (!DBFWriteTuple(handle_, count_, record_.data()) || !flushChange("adding a record"))
         return e4write;
     ++count_;
     updateTags(nullptr, record_, count_);

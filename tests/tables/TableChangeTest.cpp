@@ -7,12 +7,27 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+
+// Runs `change` while no file may grow past `limit` bytes; returns its result.
+int WithFileSizeLimit(rlim_t limit, const std::function<int()>& change) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const int result = change();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
+}
 
 class TableChange : public ::testing::Test {
 protected:
@@ -168,15 +183,7 @@ TEST_F(TableChange, AFailedPackLeavesTheOldFileIntact) {
     const std::vector<unsigned char> before = ReadBytes(path);
 
     // No file may grow past 2 KB while the pack runs, so writing the new one fails.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 2048;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int packed = table->d4pack();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    const int packed = WithFileSizeLimit(2048, [&] { return table->d4pack(); });
 
     EXPECT_EQ(packed, e4write);
     EXPECT_THAT(table->lastError(), HasSubstr(path));
@@ -187,6 +194,29 @@ TEST_F(TableChange, AFailedPackLeavesTheOldFileIntact) {
         EXPECT_EQ(entry.path().filename(), "T.DAT");
     ASSERT_EQ(table->d4go(1), r4success);
     EXPECT_TRUE(table->d4deleted());
+}
+
+TEST_F(TableChange, AFailedAppendKeepsTheRecordsThatWereThere) {
+    const std::vector<unsigned char> before = ReadBytes(path);
+    const int appended = WithFileSizeLimit(before.size(), [&] {
+        table->d4appendStart(0);
+        table->f4assign("NAME", "echo");
+        return table->d4append();
+    });
+    EXPECT_EQ(appended, e4write);
+    EXPECT_THAT(table->lastError(), HasSubstr(path));
+    // The file is cut back to the records it held and the table carries on.
+    EXPECT_EQ(table->d4recCountDo(), 3);
+    table->d4appendStart(0);
+    table->f4assign("NAME", "foxtrot");
+    EXPECT_EQ(table->d4append(), r4success);
+    auto again = Reopen();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->d4recCountDo(), 4);
+    ASSERT_EQ(again->d4go(3), r4success);
+    EXPECT_EQ(again->f4str("NAME"), "charlie   ");
+    ASSERT_EQ(again->d4go(4), r4success);
+    EXPECT_EQ(again->f4str("NAME"), "foxtrot   ");
 }
 
 TEST_F(TableChange, AReadOnlyTableRefusesEveryChange) {
