@@ -111,16 +111,16 @@ TEST_F(Insulation, AnOddKindOpensAsUFactorAndIsWrittenBackAsU) {
     TInsulEdit edit{};
     ASSERT_TRUE(dialog.LoadForEdit(2, edit));
     EXPECT_EQ(std::string(edit.name), "Odd kind                  ");
-    EXPECT_EQ(edit.factor, 0.5);
-    EXPECT_EQ(edit.kFlag, 0);
-    EXPECT_EQ(edit.uFlag, 1);
+    EXPECT_EQ(+edit.factor, 0.5);
+    EXPECT_EQ(+edit.kFlag, 0);
+    EXPECT_EQ(+edit.uFlag, 1);
     ASSERT_TRUE(dialog.Edit(2, edit));
     EXPECT_EQ(dialog.rows()[2].factor, "  0.50 U");
     ASSERT_EQ(insul->d4go(3), r4success);
     EXPECT_EQ(insul->f4char("KU"), 'U');
     TInsulEdit kRecord{};
     ASSERT_TRUE(dialog.LoadForEdit(0, kRecord));
-    EXPECT_EQ(kRecord.kFlag, 1);
+    EXPECT_EQ(+kRecord.kFlag, 1);
     EXPECT_FALSE(dialog.LoadForEdit(4, kRecord));
 }
 
