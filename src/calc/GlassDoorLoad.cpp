@@ -51,7 +51,8 @@ int32_t ComputeGlassLoad(JobImage& image) {
     g.usageText[12] = 0;
 
     // Counts past the table use its last row; negative counts use the empty row.
-    const int row = g.doorCount < 0 ? 0 : (g.doorCount > MaxDoorRow ? MaxDoorRow : g.doorCount);
+    const int32_t doorCount = g.doorCount; // by value: the block is packed
+    const int row = doorCount < 0 ? 0 : (doorCount > MaxDoorRow ? MaxDoorRow : doorCount);
     const double adjacent = g.adjacentTemp;
     double f = 1.0;
     double k = 0.0;
