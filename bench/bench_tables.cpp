@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -34,12 +35,22 @@ fs::path ShippedFolder() {
     std::exit(1);
 }
 
+// A temporary folder removed with its files at the end of the run.
+struct ScratchFolder {
+    fs::path path;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
 // A folder holding a generated UNITS.DAT of one million records, written once per run straight
 // through shapelib: models of 1/2 to 30 HP at every suction class, capacities falling with
 // ambient, spread at random so the tags have real sorting to do.
 const fs::path& MillionUnitsFolder() {
-    static const fs::path folder = [] {
-        const fs::path dir = fs::temp_directory_path() / "quelbox-bench-units";
+    static const ScratchFolder folder{[] {
+        const fs::path dir =
+            fs::temp_directory_path() / ("quelbox-bench-units-" + std::to_string(::getpid()));
         fs::create_directories(dir);
         const std::string dbf = (dir / "units.dbf").string();
         DBFHandle out = DBFCreate(dbf.c_str());
@@ -69,8 +80,8 @@ const fs::path& MillionUnitsFolder() {
         DBFClose(out);
         fs::rename(dbf, dir / "UNITS.DAT");
         return dir;
-    }();
-    return folder;
+    }()};
+    return folder.path;
 }
 
 void BM_OpenShippedTables(benchmark::State& state) {
