@@ -54,7 +54,7 @@ const fs::path& MillionUnitsFolder() {
         fs::create_directories(dir);
         const std::string dbf = (dir / "units.dbf").string();
         DBFHandle out = DBFCreate(dbf.c_str());
-        for (const FieldSpec& f : SchemaOf(ReferenceTable::Units).fields)
+        for (const FieldDefinition& f : SchemaOf(ReferenceTable::Units).fields)
             DBFAddNativeFieldType(out, f.name, f.type, f.width, f.decimals);
         const int classes[] = {-40, -35, -30, -25, -20, -15, -10, -5, 0,
                                10,  15,  20,  25,  30,  35,  40,  45};

@@ -54,7 +54,7 @@ int AppendRecords(std::istream& in, const std::string& source, const TableSchema
     for (const std::string& name : header)
         if (table.d4field(name) == 0)
             return Fail(source, "column " + name + " is not a field of " + schema.fileName);
-    for (const FieldSpec& f : schema.fields)
+    for (const FieldDefinition& f : schema.fields)
         if (!column.count(f.name))
             return Fail(source, std::string("no column for field ") + f.name);
 
@@ -68,7 +68,7 @@ int AppendRecords(std::istream& in, const std::string& source, const TableSchema
         if (row.size() != header.size())
             return Fail(where, "expected " + std::to_string(header.size()) + " fields");
         table.d4appendStart(0);
-        for (const FieldSpec& f : schema.fields) {
+        for (const FieldDefinition& f : schema.fields) {
             const std::string& text = row[column[f.name]];
             int result = r4success;
             if (f.type == 'C') {

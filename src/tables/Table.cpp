@@ -46,11 +46,11 @@ std::string FolderOf(const std::string& path) {
 // ---- opening and creating ----
 
 std::unique_ptr<Table> Table::Open(const std::string& path, TableAccess access,
-                                   const std::vector<TagSpec>& tags, std::string& message) {
+                                   const std::vector<TagDefinition>& tags, std::string& message) {
     std::unique_ptr<Table> table(new Table);
     table->path_ = path;
     table->access_ = access;
-    table->tagSpecs_ = tags;
+    table->tagDefinitions_ = tags;
     if (!table->openHandle(message))
         return nullptr;
     table->d4top();
@@ -94,14 +94,15 @@ bool Table::buildTags(std::string& message) {
     const std::string selectedName = selected_ ? selected_->name() : std::string();
     selected_ = nullptr;
     tags_.clear();
-    for (const TagSpec& spec : tagSpecs_) {
-        const int field = d4field(spec.field);
+    for (const TagDefinition& definition : tagDefinitions_) {
+        const int field = d4field(definition.field);
         if (field == 0) {
-            message = path_ + ": the table has no field " + spec.field;
+            message = path_ + ": the table has no field " + definition.field;
             return false;
         }
         tags_.push_back(std::make_unique<TableTag>(
-            spec.name, field, IsNumericField(layout_.fields[static_cast<std::size_t>(field - 1)])));
+            definition.name, field,
+            IsNumericField(layout_.fields[static_cast<std::size_t>(field - 1)])));
         tags_.back()->reserve(static_cast<std::size_t>(count_));
     }
     for (int32_t r = 1; r <= count_ && !tags_.empty(); ++r) {
@@ -127,7 +128,7 @@ bool Table::buildTags(std::string& message) {
     return true;
 }
 
-bool Table::Create(const std::string& path, const std::vector<FieldSpec>& fields,
+bool Table::Create(const std::string& path, const std::vector<FieldDefinition>& fields,
                    std::string& message) {
     SAHooks hooks = DbfFileHooks();
     errno = 0;
@@ -136,7 +137,7 @@ bool Table::Create(const std::string& path, const std::vector<FieldSpec>& fields
         message = path + ": the table cannot be created: " + Reason(errno);
         return false;
     }
-    for (const FieldSpec& f : fields) {
+    for (const FieldDefinition& f : fields) {
         if (DBFAddNativeFieldType(handle, f.name, f.type, f.width, f.decimals) < 0) {
             DBFClose(handle);
             message = path + ": field " + f.name + " cannot be created";

@@ -23,14 +23,14 @@
 
 enum class TableAccess { ReadOnly, ReadWrite };
 
-struct FieldSpec {
+struct FieldDefinition {
     const char* name;
     char type; // 'C' character or 'N' numeric
     int width;
     int decimals;
 };
 
-struct TagSpec {
+struct TagDefinition {
     const char* name;
     const char* field; // the tag orders the records by this field
 };
@@ -40,10 +40,11 @@ public:
     // Checks the file and opens it; builds the tags. On failure returns nullptr and a message
     // naming the file and the reason.
     static std::unique_ptr<Table> Open(const std::string& path, TableAccess access,
-                                       const std::vector<TagSpec>& tags, std::string& message);
+                                       const std::vector<TagDefinition>& tags,
+                                       std::string& message);
 
     // Creates (or truncates) `path` as an empty table with the given fields.
-    static bool Create(const std::string& path, const std::vector<FieldSpec>& fields,
+    static bool Create(const std::string& path, const std::vector<FieldDefinition>& fields,
                        std::string& message);
 
     ~Table();
@@ -141,7 +142,7 @@ private:
     bool broken_ = false;
     int32_t count_ = 0;
 
-    std::vector<TagSpec> tagSpecs_;
+    std::vector<TagDefinition> tagDefinitions_;
     std::vector<std::unique_ptr<TableTag>> tags_;
     const TableTag* selected_ = nullptr;
 

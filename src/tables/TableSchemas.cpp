@@ -75,9 +75,9 @@ const TableSchema CoilsSchema{"COILS.DAT",
                               TableAccess::ReadOnly};
 
 // Key fields whose width the program relies on.
-bool ExactWidth(ReferenceTable which, const FieldSpec& spec) {
-    return (which == ReferenceTable::Insul && std::string(spec.name) == "INSULATION") ||
-           (which == ReferenceTable::Product && std::string(spec.name) == "PRODUCT");
+bool ExactWidth(ReferenceTable which, const FieldDefinition& definition) {
+    return (which == ReferenceTable::Insul && std::string(definition.name) == "INSULATION") ||
+           (which == ReferenceTable::Product && std::string(definition.name) == "PRODUCT");
 }
 
 } // namespace
@@ -98,21 +98,21 @@ const TableSchema& SchemaOf(ReferenceTable table) {
 
 bool CheckTableFields(const Table& table, ReferenceTable which, std::string& message) {
     const TableSchema& schema = SchemaOf(which);
-    for (const FieldSpec& spec : schema.fields) {
-        const int number = table.d4field(spec.name);
+    for (const FieldDefinition& definition : schema.fields) {
+        const int number = table.d4field(definition.name);
         if (number == 0) {
-            message = table.path() + ": the table has no field " + spec.name;
+            message = table.path() + ": the table has no field " + definition.name;
             return false;
         }
         const DbfField& field = table.fields()[static_cast<std::size_t>(number - 1)];
-        if (IsNumericField(field) != (spec.type == 'N')) {
-            message = table.path() + ": field " + spec.name + " should be " +
-                      (spec.type == 'N' ? "numeric" : "character");
+        if (IsNumericField(field) != (definition.type == 'N')) {
+            message = table.path() + ": field " + definition.name + " should be " +
+                      (definition.type == 'N' ? "numeric" : "character");
             return false;
         }
-        if (ExactWidth(which, spec) && field.width != spec.width) {
-            message = table.path() + ": field " + spec.name + " should be " +
-                      std::to_string(spec.width) + " characters wide";
+        if (ExactWidth(which, definition) && field.width != definition.width) {
+            message = table.path() + ": field " + definition.name + " should be " +
+                      std::to_string(definition.width) + " characters wide";
             return false;
         }
     }

@@ -15,8 +15,8 @@ inline constexpr std::array<ReferenceTable, 4> AllReferenceTables = {
 
 struct TableSchema {
     const char* fileName;
-    std::vector<FieldSpec> fields;
-    std::vector<TagSpec> tags;
+    std::vector<FieldDefinition> fields;
+    std::vector<TagDefinition> tags;
     const char* selectedTag; // selected when the table is opened; nullptr for none
     TableAccess access;
 };

@@ -127,11 +127,6 @@ void TableTag::sortNumbers(std::vector<NumberEntry>& scratch) {
     }
 }
 
-void TableTag::clear() {
-    numbers_.clear();
-    texts_.clear();
-}
-
 std::size_t TableTag::lowerBound(double key) const {
     const auto it = std::partition_point(numbers_.begin(), numbers_.end(),
                                          [key](const NumberEntry& e) { return e.key < key; });

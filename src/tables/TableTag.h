@@ -25,7 +25,6 @@ public:
     void addNumber(double key, int32_t recNo) { numbers_.push_back({key, recNo}); }
     void addText(std::string key, int32_t recNo) { texts_.push_back({std::move(key), recNo}); }
     static void SortAll(std::vector<std::unique_ptr<TableTag>>& tags);
-    void clear();
 
     // The first position whose key is not below `key`; size() when every key is below it.
     std::size_t lowerBound(double key) const;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-std::vector<FieldSpec> SampleFields() {
+std::vector<FieldDefinition> SampleFields() {
     return {{"NAME", 'C', 10, 0}, {"VAL", 'N', 8, 2}, {"N", 'N', 4, 0}};
 }
 

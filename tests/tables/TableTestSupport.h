@@ -9,7 +9,7 @@
 #include <vector>
 
 // A table of three fields: NAME (character, 10), VAL (numeric 8.2) and N (numeric 4.0).
-std::vector<FieldSpec> SampleFields();
+std::vector<FieldDefinition> SampleFields();
 
 struct SampleRow {
     std::string name;
