@@ -10,3 +10,8 @@ using Args = std::span<const std::string_view>;
 int RunTotals(Args args);
 int RunRecalc(Args args);
 int RunNew(Args args);
+int RunSummary(Args args);
+int RunUnits(Args args);
+int RunCoils(Args args);
+int RunSpotUnit(Args args);
+int RunSpotCoil(Args args);

@@ -7,4 +7,5 @@ enum ExitCode {
     ExitNotAJob = 2,
     ExitCannotWrite = 3,
     ExitMissingTable = 4,
+    ExitNoMatch = 5,
 };

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
+#include "equipment/UnitCheck.h"
 #include "job/JobFile.h"
 
 #include <iostream>
@@ -15,7 +16,8 @@ int RunRecalc(Args args) {
     Job job;
     if (!LoadJobForCommand(job, std::string(args[0])))
         return ExitNotAJob;
-    RefreshLoads(job);
+    EquipmentState state;
+    RefreshJob(job, state);
     const FileResult written = WriteJobFile(job, std::string(args[1]));
     if (!written.ok) {
         std::cerr << written.message << "\n";

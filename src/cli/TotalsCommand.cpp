@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
+#include "equipment/UnitCheck.h"
 
 #include <cstdio>
 #include <iostream>
@@ -52,7 +53,8 @@ int RunTotals(Args args) {
     Job job;
     if (!LoadJobForCommand(job, path))
         return ExitNotAJob;
-    RefreshLoads(job);
+    EquipmentState state;
+    RefreshJob(job, state);
 
     const JobImage& im = job.image;
     const TLoadTotals& t = im.totals;

@@ -21,6 +21,13 @@ constexpr Command commands[] = {
     {"new", RunNew,
      "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]\n"
      "                                         make a new job from the defaults and tables"},
+    {"summary", RunSummary, "summary JOB.kvj [--dir DIR]  print the load summary page"},
+    {"units", RunUnits, "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]"},
+    {"coils", RunCoils, "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]"},
+    {"spot-unit", RunSpotUnit,
+     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR]"},
+    {"spot-coil", RunSpotCoil,
+     "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]"},
 };
 
 int Usage() {

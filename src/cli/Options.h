@@ -1,0 +1,36 @@
+#pragma once
+// Command-line options of the form "--name value" and "--flag", and plain arguments.
+
+#include "cli/Commands.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+class Options {
+public:
+    // Splits the arguments; `valued` names the options that take a value, `flags` those that
+    // do not. Anything else is an error (see error()).
+    Options(Args args, const std::set<std::string>& valued, const std::set<std::string>& flags);
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+    const std::vector<std::string>& positional() const { return positional_; }
+    bool has(const std::string& name) const { return values_.count(name) > 0; }
+    bool flag(const std::string& name) const { return flags_.count(name) > 0; }
+    std::string text(const std::string& name, const std::string& fallback = "") const;
+
+    // The option as a whole number within [low, high]; when it is absent, `fallback`. Sets the
+    // error ("Value not in range low..high") and returns nullopt when it is not.
+    std::optional<int32_t> integer(const std::string& name, int32_t fallback, int32_t low,
+                                   int32_t high);
+
+private:
+    std::vector<std::string> positional_;
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flags_;
+    std::string error_;
+};

@@ -1,0 +1,87 @@
+// quelbox-cli spot-unit and spot-coil: equipment for a load typed in directly.
+
+#include "cli/Commands.h"
+#include "cli/EquipmentListing.h"
+#include "cli/ExitCodes.h"
+#include "cli/Options.h"
+#include "cli/TableInput.h"
+#include "equipment/SpotSearch.h"
+#include "job/ClearJob.h"
+
+#include <iostream>
+
+namespace {
+
+int Usage(const char* text, const std::string& why) {
+    if (!why.empty())
+        std::cerr << why << "\n";
+    std::cerr << "usage: quelbox-cli " << text << "\n";
+    return ExitUsage;
+}
+
+} // namespace
+
+int RunSpotUnit(Args args) {
+    static const char* usage = "spot-unit --quantity Q --load BTUH --run-hours H --suction S "
+                               "--ambient A [--dir DIR]";
+    Options options(args,
+                    {"--quantity", "--load", "--run-hours", "--suction", "--ambient", "--dir"}, {});
+    SpotEntries entries;
+    const auto quantity = options.integer("--quantity", entries.unit.spotQuantity, 1, 20);
+    const auto load = options.integer("--load", entries.unit.spotLoad, 0, 9000000);
+    const auto hours = options.integer("--run-hours", entries.unit.spotRunHours, 1, 96);
+    const auto suction = options.integer("--suction", entries.unit.spotSuction, -50, 60);
+    const auto ambient = options.integer("--ambient", entries.spotAmbient, 80, 130);
+    if (!options.ok() || !options.positional().empty() || !quantity || !load || !hours ||
+        !suction || !ambient)
+        return Usage(usage, options.error());
+    if (*ambient % 5 != 0)
+        return Usage(usage, "--ambient: Value not in range 80..130 in steps of 5");
+    entries.unit = {*quantity, *load, *hours, *suction};
+    entries.spotAmbient = *ambient;
+
+    ReferenceTables tables;
+    if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Units}, tables))
+        return ExitMissingTable;
+    Job job;
+    ClearJob(job, BuiltInDefaults());
+    EquipmentState state;
+    const bool found =
+        SpotUnitSearch(job, *tables.units, state, entries, [&](Job& j, EquipmentState& s) {
+            PrintUnitList(BuildUnitList(j, *tables.units, s));
+        });
+    if (!found) {
+        std::cerr << "No Matching Units on File\n";
+        return ExitNoMatch;
+    }
+    return ExitOk;
+}
+
+int RunSpotCoil(Args args) {
+    static const char* usage = "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]";
+    Options options(args, {"--quantity", "--td", "--load", "--box-temp", "--dir"}, {});
+    SpotEntries entries;
+    const auto quantity = options.integer("--quantity", entries.coil.spotCoilQuantity, 1, 20);
+    const auto td = options.integer("--td", entries.coil.spotTD, 1, 96);
+    const auto load = options.integer("--load", entries.coil.spotCoilLoad, 0, 9000000);
+    const auto box = options.integer("--box-temp", entries.coil.spotBoxTemp, -50, 60);
+    if (!options.ok() || !options.positional().empty() || !quantity || !td || !load || !box)
+        return Usage(usage, options.error());
+    entries.coil = {*quantity, *td, *load, *box};
+
+    ReferenceTables tables;
+    if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Coils}, tables))
+        return ExitMissingTable;
+    Job job;
+    ClearJob(job, BuiltInDefaults());
+    EquipmentState state;
+    const bool found =
+        SpotCoilSearch(job, *tables.coils, state, entries, [&](Job& j, EquipmentState& s) {
+            PrintCoilList(BuildCoilList(j, *tables.coils, s));
+        });
+    if (!found) {
+        std::cerr << "No Matching Coils on File\n";
+        return ExitNoMatch;
+    }
+    return ExitOk;
+}

@@ -1,0 +1,17 @@
+#include "cli/TableInput.h"
+
+#include "tables/ShippedTables.h"
+
+#include <iostream>
+
+bool OpenTablesForCommand(const std::string& folder, std::initializer_list<ReferenceTable> needed,
+                          ReferenceTables& tables) {
+    tables = PrepareReferenceTables(folder.empty() ? "." : folder, ShippedTableFolders());
+    for (ReferenceTable which : needed) {
+        if (!tables.get(which)) {
+            std::cerr << tables.problem(which) << "\n";
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,51 @@
+#include "equipment/UnitCheck.h"
+
+#include "calc/PrintfText.h"
+#include "calc/Totals.h"
+#include "job/ClearJob.h"
+
+int32_t CheckUnitSelection(Job& job, EquipmentState& state) {
+    JobImage& im = job.image;
+    TUnitSelection& u = im.unit;
+    if (u.unitCount < 1) {
+        u.unitSelected = 0;
+        u.unitCount = 1;
+    }
+    if (u.unitCapacity < 5)
+        u.unitSelected = 0;
+    if (u.unitSelected == 0)
+        return 0;
+
+    const double runHours = im.header.runHours;
+    const double totalLoad = im.totals.totalLoad;
+    u.unitRunHours = totalLoad * runHours / static_cast<double>(u.unitCapacity);
+    const double drift = runHours - u.unitRunHours;
+    if (drift > 4 || drift < -4)
+        ResetUnitSelection(u);
+    if (u.unitSelected == 0) {
+        im.coil.coilSelected = 0;
+        return 0;
+    }
+
+    state.dailyLoad = runHours * totalLoad;
+    state.dailyCapacity = RoundedAsPrinted("%6.2f", u.unitRunHours) * u.unitCapacity;
+
+    TCoilSelection& c = im.coil;
+    if (c.coilSelected != 0) {
+        if (c.coilCount < 1)
+            c.coilCount = 1;
+        if (c.coilRating > 0) {
+            c.coilTD = u.unitCapacity / c.coilRating;
+        } else {
+            c.coilSelected = 0;
+            c.coilRating = 0;
+            c.coilTD = 0;
+        }
+    }
+    return u.unitSelected;
+}
+
+void RefreshJob(Job& job, EquipmentState& state) {
+    RefreshLoads(job);
+    CheckUnitSelection(job, state);
+}
