@@ -26,9 +26,9 @@ LOW = [-40, -35, -30, -25, -20, -15, -10, -5]
 # family: (construction letter, HFLAG, make digit, brand, horsepowers, per-HP at rating point
 #          for medium/high, per-HP for low, applications)
 FAMILIES = [
-    ("H", 1, 3, "Tundra", [0.5, 0.75, 1, 1.5, 2, 3], 10400, 4100, "HML"),
-    ("Z", 1, 1, "Glacia", [1.5, 2, 3, 4, 5, 6, 7.5, 10, 15], 9800, 3900, "ML"),
-    ("S", 0, 2, "Boreal", [2, 3, 4, 5, 6, 7.5, 10, 12, 15, 20, 25, 30], 9300, 3650, "ML"),
+    ("H", 1, 3, "Tundra", [0.5, 0.75, 1, 1.25, 1.5, 2, 2.5, 3], 10400, 4100, "HML"),
+    ("Z", 1, 1, "Glacia", [1.5, 2, 2.5, 3, 3.5, 4, 5, 6, 7.5, 10, 12, 15], 9800, 3900, "ML"),
+    ("S", 0, 2, "Boreal", [2, 3, 4, 5, 6, 7.5, 10, 12, 15, 17.5, 20, 25, 30], 9300, 3650, "ML"),
 ]
 
 
@@ -45,8 +45,8 @@ def unit_model(construction, hp, make, app, refrigerant, voltage, outdoor):
     count_digit = "2" if hp >= 20 else "0"
     hp_digits = "%04d" % round(hp * 100)
     condenser = "O" if outdoor else "I"
-    return "%sC%s%s%s-%d%s%d -%d" % (condenser, construction, hp_digits, count_digit, make, app,
-                                     refrigerant, voltage)
+    return "%sC%s-%s%s-%d%s%d -%d" % (condenser, construction, hp_digits, count_digit, make, app,
+                                      refrigerant, voltage)
 
 
 def unit_rows():

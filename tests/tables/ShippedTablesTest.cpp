@@ -96,7 +96,7 @@ TEST_F(ShippedTables, ProductsCoverTheTradeWithEveryMode) {
 TEST_F(ShippedTables, UnitCapacityFallsWithAmbientAndWithSuction) {
     Table& units = *tables.units;
     EXPECT_GE(units.d4recCountDo(), 300);
-    const std::regex code(R"([OIWMS]C[SHZ]\d{4}[02]-[1-6][HMLT][2347] -[2589])");
+    const std::regex code(R"([OIWMS]C[SHZ]-\d{4}[02]-[1-6][HMLT][2347] -[2589])");
     const std::set<int> classes = {-40, -35, -30, -25, -20, -15, -10, -5, 0,
                                    10,  15,  20,  25,  30,  35,  40,  45};
     double lowestHp = 1e9, highestHp = 0;
