@@ -63,7 +63,6 @@ void TGrid::Init(int newMaxLines, TGEnterKey enterKey, TGTabKey tabKey, TGLineMa
     const bool single = (style & gsSingleSelect) != 0;
     const bool multiple = (style & gsMultiSelect) != 0;
     selection.SetMode(single && multiple ? 3 : (multiple ? 2 : (single ? 1 : 0)));
-    recordArranged = false;
     LayoutChildren();
 }
 
@@ -98,7 +97,6 @@ void TGrid::Add(QWidget* control, const QString& title, TGAlign alignment, bool 
     if (auto* check = qobject_cast<QCheckBox*>(control))
         connect(check, &QCheckBox::clicked, this, [this] { controlChanged = true; });
     columns.push_back(column);
-    recordArranged = false;
     RelayColumns();
 }
 
@@ -123,7 +121,6 @@ bool TGrid::Remove(int id, bool destroy) {
     control->hide();
     if (destroy)
         control->deleteLater();
-    recordArranged = false;
     RelayColumns();
     return true;
 }
@@ -289,7 +286,7 @@ void TGrid::LayoutChildren() {
         corner->setGeometry(headerWidth + clientWidth, 0, scrollWidth, titleHeight);
 
     visibleLines = layout == glRecord ? 1 : std::max(1, clientHeight / lineHeight);
-    if (layout == glRecord && !recordArranged && clientHeight > 0)
+    if (layout == glRecord && clientHeight > 0)
         ArrangeRecordLayout();
     UpdateScrollBars();
     if (currentColumn >= 0 && loadedLine >= 0)

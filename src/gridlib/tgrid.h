@@ -230,7 +230,6 @@ private:
     int style = gsVertScroll | gsTitleBar | gsRowHeader;
     bool modified = false;
     int cellState = 0;
-    bool recordArranged = false;
     bool controlChanged = false; // a combo box or check box was changed by the user
     int loadedLine = -1;         // the line whose data the current column's control holds
     int hOffset = 0;             // pixels of the columns scrolled out on the left

@@ -131,13 +131,17 @@ bool TGrid::VkEscape(bool ctrl, bool shift, int) {
 
 bool TGrid::VkPrior(bool ctrl, bool, int repeat) {
     if (ctrl)
-        return Go(0);
-    return Move(-PageDistance(visibleLines, repeat));
+        Go(0);
+    else
+        Move(-PageDistance(visibleLines, repeat));
+    return true;
 }
 
 bool TGrid::VkNext(bool ctrl, bool, int repeat) {
-    if (!ctrl)
-        return Move(PageDistance(visibleLines, repeat));
+    if (!ctrl) {
+        Move(PageDistance(visibleLines, repeat));
+        return true;
+    }
     if (nLines <= 0 || !Go(nLines - 1))
         return true;
     // Show the last full window.
@@ -182,13 +186,15 @@ bool TGrid::VkRight(bool, bool, int repeat) {
 bool TGrid::VkUp(bool ctrl, bool, int repeat) {
     if (ctrl && (style & gsMoveLines) != 0)
         return MoveLines(-1, repeat);
-    return Move(-repeat);
+    Move(-repeat);
+    return true;
 }
 
 bool TGrid::VkDown(bool ctrl, bool, int repeat) {
     if (ctrl && (style & gsMoveLines) != 0)
         return MoveLines(1, repeat);
-    return Move(repeat);
+    Move(repeat);
+    return true;
 }
 
 bool TGrid::MoveLines(int direction, int repeat) {

@@ -17,6 +17,7 @@ void TGrid::ArrangeRecordLayout() {
         if (!column.label) {
             column.label = new QLabel(column.title, client);
             column.label->setFocusPolicy(Qt::NoFocus);
+            column.label->hide();
         }
         QWidget* control = column.control;
         const QSize size =
@@ -39,11 +40,8 @@ void TGrid::ArrangeRecordLayout() {
         columns[i].label->setGeometry(place.label.x, place.label.y, place.label.width,
                                       place.label.height);
         columns[i].label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        columns[i].label->setVisible(columns[i].width > 0);
     }
-    recordArranged = true;
-    if (IsCurrentLineValid())
-        ShowRecordLine();
+    ShowRecordLine();
 }
 
 void TGrid::ShowRecordLine() {
@@ -55,11 +53,11 @@ void TGrid::ShowRecordLine() {
         const int id = ControlId(column.control);
         const int state = GetCellState(line, id);
         const bool shown = column.width > 0 && (state == 0 || state == 1);
-        if (shown)
+        const bool holdsTypedData = static_cast<int>(i) == currentColumn && loadedLine == line;
+        if (shown && !holdsTypedData)
             SetControlData(column.control, GetCellData(line, id));
         column.control->setVisible(shown);
         if (column.label)
             column.label->setVisible(shown);
     }
-    controlChanged = false;
 }
