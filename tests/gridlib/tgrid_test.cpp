@@ -244,7 +244,7 @@ TEST_F(GridTest, InvalidTypedValueKeepsTheCellAndShowsTheRange) {
     EXPECT_EQ(grid->CurrentLine(), 0);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text, "Value must be between 0 and 10");
-    EXPECT_TRUE(grid->cells[{0, quantityId}].isEmpty()) << "nothing was stored";
+    EXPECT_TRUE((grid->cells[{0, quantityId}].isEmpty())) << "nothing was stored";
 
     quantity->selectAll();
     QTest::keyClicks(quantity, "9");
