@@ -13,17 +13,16 @@ namespace {
 constexpr int resizeGrip = 3;
 constexpr int minimumColumnWidth = 8;
 
-void DrawHeaderSection(QPainter& painter, QWidget* widget, const QRect& rect, const QString& text,
-                       bool current) {
+void DrawHeaderSection(QPainter& painter, QWidget* widget, const QRect& rect, bool current) {
     QStyleOptionHeader option;
     option.initFrom(widget);
     option.rect = rect;
-    option.text = text;
-    option.textAlignment = Qt::AlignCenter;
     option.position = QStyleOptionHeader::Middle;
     if (current)
         option.state |= QStyle::State_On;
-    widget->style()->drawControl(QStyle::CE_Header, &option, &painter, widget);
+    painter.save();
+    widget->style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, widget);
+    painter.restore();
 }
 
 } // namespace
@@ -85,7 +84,7 @@ void GridTitleBar::paintEvent(QPaintEvent*) {
     painter.setFont(bold);
     const int origin = grid->RowHeaderWidth();
     if (origin > 0)
-        DrawHeaderSection(painter, this, QRect(0, 0, origin, height()), {}, false);
+        DrawHeaderSection(painter, this, QRect(0, 0, origin, height()), false);
     painter.setClipRect(origin, 0, width() - origin, height());
     const int offset = grid->HorizontalOffset();
     for (int c = 0; c < grid->ColumnCount(); ++c) {
@@ -93,15 +92,7 @@ void GridTitleBar::paintEvent(QPaintEvent*) {
         if (column.width <= 0)
             continue;
         const QRect section(origin + column.left - offset, 0, column.width, height());
-        QStyleOptionHeader option;
-        option.initFrom(this);
-        option.rect = section;
-        option.text = column.title;
-        option.textAlignment = Qt::AlignCenter;
-        option.fontMetrics = QFontMetrics(bold);
-        if (c == grid->CurrentColumn())
-            option.state |= QStyle::State_On;
-        style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+        DrawHeaderSection(painter, this, section, c == grid->CurrentColumn());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(section.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine,
                          column.title);
@@ -158,7 +149,7 @@ void GridRowHeader::paintEvent(QPaintEvent*) {
         const QRect section(0, row * lineHeight, width(), lineHeight);
         const bool isCurrent = line == current;
         const bool marked = isCurrent && grid->lineMarker == lmBold;
-        DrawHeaderSection(painter, this, section, {}, marked);
+        DrawHeaderSection(painter, this, section, marked);
         if (grid->LineSelected(line))
             painter.fillRect(section.adjusted(1, 1, -1, -1), palette().color(QPalette::Highlight));
         QFont numberFont = font();

@@ -286,11 +286,25 @@ void TGrid::LayoutChildren() {
         corner->setGeometry(headerWidth + clientWidth, 0, scrollWidth, titleHeight);
 
     visibleLines = layout == glRecord ? 1 : std::max(1, clientHeight / lineHeight);
+    KeepWindowFilled();
     if (layout == glRecord && clientHeight > 0)
         ArrangeRecordLayout();
     UpdateScrollBars();
     if (currentColumn >= 0 && loadedLine >= 0)
         PlaceControl(currentColumn);
+}
+
+void TGrid::KeepWindowFilled() {
+    if (layout != glTable || topLine <= 0)
+        return;
+    const int line = CurrentLine();
+    const int top = std::clamp(std::min(topLine, nLines - visibleLines), 0, line);
+    const int row = std::min(line - top, visibleLines - 1);
+    if (top == topLine && row == currentRow)
+        return;
+    topLine = line - row;
+    currentRow = row;
+    Refresh();
 }
 
 void TGrid::resizeEvent(QResizeEvent* event) {

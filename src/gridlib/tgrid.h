@@ -165,6 +165,10 @@ public:
     // Colours for a cell of a line that is not selected; false leaves the control's own.
     virtual bool GetCellColors(int line, int id, QColor& text, QColor& background);
 
+    // Check box cell data: state 0 unchecked, 1 checked, 2 undetermined (2 for damaged data).
+    static QByteArray CheckBoxData(int state);
+    static int CheckBoxState(const QByteArray& data);
+
     // Painting of a cell from its data, as the column's control class draws it.
     void PaintCell(QPainter& painter, int column, int line, const QRect& cell);
     int HorizontalOffset() const;
@@ -198,6 +202,9 @@ private:
     void EmptyControls();
     void RelayColumns();
     void LayoutChildren();
+    // After a resize: no empty rows at the bottom while lines are scrolled out at the top, and
+    // the current line inside the window.
+    void KeepWindowFilled();
     void UpdateScrollBars();
     void ScrollRows(int oldTop);
     void ApplySelectionChanges(const std::vector<LineSelection::Change>& changes);

@@ -20,6 +20,14 @@ int TextFlags(TGAlign alignment) {
 
 } // namespace
 
+QByteArray TGrid::CheckBoxData(int state) {
+    return CheckStateData(state < 0 || state > 2 ? 2 : state);
+}
+
+int TGrid::CheckBoxState(const QByteArray& data) {
+    return CheckStateFromData(data);
+}
+
 void TGrid::PaintCell(QPainter& painter, int column, int line, const QRect& cell) {
     const TGridColumn& c = columns.at(column);
     QColor background = palette().color(QPalette::Base);
