@@ -1,13 +1,21 @@
 #include "grid_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <QTest>
 
+// The widget tests have their own main: the application object must be gone before the
+// program's static objects are destroyed.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
 QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "test_gridlib_widgets";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
 void ShowActive(QWidget& window) {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-// The application object every widget test needs (made on first use).
+// The application object of the widget tests (made by their main).
 QApplication& TestApplication();
 
 // Shows the window and waits until it is active, so that focus and keys work.
