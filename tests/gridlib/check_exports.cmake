@@ -1,6 +1,6 @@
 # Fails when the shared library LIBRARY exports a symbol of its own that is not part of its
 # public classes. Weak symbols of the standard library's templates and Qt's inline members
-# (which Qt's headers mark for export) are allowed.
+# (which Qt's headers mark for export), with their type information, are allowed.
 execute_process(COMMAND nm -D -C --defined-only ${LIBRARY}
     OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -21,7 +21,8 @@ foreach(line IN LISTS lines)
            "" class_member "${name}")
     if(class_member MATCHES "^(${public_classes})(::|$)" OR name STREQUAL "GetLanguage()")
         set(found_public TRUE)
-    elseif(NOT name MATCHES "^(std::|auto std::|void std::|bool std::|__|Q[A-Z][A-Za-z]*::)"
+    elseif(NOT name MATCHES "^(std::|auto std::|void std::|bool std::|__)"
+           AND NOT class_member MATCHES "^Q[A-Z][A-Za-z]*(::|$)"
            AND NOT name MATCHES "^(_init|_fini|_edata|_end|__bss_start)$")
         list(APPEND unexpected "${name}")
     endif()
