@@ -1,0 +1,211 @@
+#include "grid_test_support.h"
+#include "intl_environment.h"
+#include "language.h"
+#include "tgdateedit.h"
+#include "tgnumedit.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QTest>
+
+namespace {
+
+// Typed edits as ordinary dialog fields: the edit under test and a second field to move to.
+struct EditTest : ::testing::Test {
+    QApplication& application = TestApplication();
+    IntlEnvironment environment;
+    MessageRecorder recorder;
+    std::unique_ptr<QDialog> dialog = std::make_unique<QDialog>();
+    QLineEdit* other = new QLineEdit(dialog.get());
+
+    template <typename Edit> Edit* Place(Edit* edit) {
+        edit->setGeometry(10, 10, 120, 24);
+        other->setGeometry(10, 50, 120, 24);
+        ShowActive(*dialog);
+        edit->setFocus();
+        return edit;
+    }
+
+    // Replaces the edit's text by typing, then tabs away.
+    void TypeAndLeave(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    }
+};
+
+TEST_F(EditTest, LongEditChecksItsRangeWithTheLanguageMessage) {
+    auto* edit = Place(new TGLongEdit(dialog.get(), 1, 5, 6, 1, 10));
+    for (const char* good : {"1", "10"}) {
+        edit->setText(good);
+        EXPECT_TRUE(edit->IsValid(true)) << good;
+    }
+    for (const char* bad : {"0", "11"}) {
+        edit->setText(bad);
+        EXPECT_FALSE(edit->IsValid(true)) << bad;
+    }
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[0].title, "Invalid range");
+    EXPECT_EQ(recorder.messages[0].text, "Value must be between 1 and 10");
+
+    TypeAndLeave(edit, "12");
+    EXPECT_EQ(QApplication::focusWidget(), edit) << "an invalid value keeps the focus";
+    TypeAndLeave(edit, "7");
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(static_cast<int32_t>(*edit), 7);
+
+    edit->setText({});
+    QTest::keyClicks(edit, "4a.");
+    EXPECT_EQ(edit->text(), "4") << "only digits and signs can be typed";
+}
+
+TEST_F(EditTest, RangeMessageFollowsTheCurrentLanguage) {
+    auto* edit = Place(new TGShortEdit(dialog.get(), 1, 0, 6, -5, 5));
+    GetLanguage().SetCurrentLanguage(idGerman);
+    edit->setText("6");
+    EXPECT_FALSE(edit->IsValid(true));
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Unzulässige Nummer");
+    EXPECT_EQ(recorder.messages[0].text, "Nummer muß zwischen -5 und 5 liegen!");
+}
+
+TEST_F(EditTest, DoubleEditShowsItsDecimalsAfterLeaving) {
+    auto* edit = Place(new TGDoubleEdit(dialog.get(), 1, 0, 10, 2, 0, 1000));
+    TypeAndLeave(edit, "3.5");
+    EXPECT_EQ(edit->text(), "3.50");
+    EXPECT_DOUBLE_EQ(edit->Value(), 3.5);
+    EXPECT_TRUE(edit->isModified()) << "rewriting the text keeps the modified mark";
+
+    TypeAndLeave(edit, "1001");
+    EXPECT_EQ(recorder.messages.back().text, "Value must be between 0.00 and 1000.00");
+}
+
+TEST_F(EditTest, BlankNullShowsZeroAsEmpty) {
+    auto* edit = Place(new TGDoubleEdit(dialog.get(), 1, 0, 10, 2, 0, 100));
+    EXPECT_EQ(edit->text(), "0.00");
+    edit->SetBlankNull(true);
+    *edit = 0.0;
+    EXPECT_EQ(edit->text(), "");
+    EXPECT_EQ(edit->DataText(TGDoubleEdit::ToData(0)), "");
+    EXPECT_EQ(edit->DataText(TGDoubleEdit::ToData(2.25)), "2.25");
+    EXPECT_DOUBLE_EQ(edit->Value(), 0.0) << "empty text reads as 0";
+    edit->SetBlankNull(false);
+    EXPECT_EQ(edit->DataText(TGDoubleEdit::ToData(0)), "0.00");
+}
+
+TEST_F(EditTest, TransferSizesAndDamagedData) {
+    TGShortEdit shortEdit(nullptr, 1, 0, 6, -100, 100);
+    TGLongEdit longEdit(nullptr, 2, 0, 12, 0, 100);
+    TGDoubleEdit doubleEdit(nullptr, 3, 0, 6, 1, 0, 100);
+    TGDateEdit dateEdit(nullptr, 4, "dd/mm/yyyy");
+    TGTimeEdit timeEdit(nullptr, 5);
+    TGDateTimeEdit dateTimeEdit(nullptr, 6, "dd/mm/yyyy");
+    EXPECT_EQ(shortEdit.GetData().size(), 2);
+    EXPECT_EQ(longEdit.GetData().size(), 4);
+    EXPECT_EQ(doubleEdit.GetData().size(), 8);
+    EXPECT_EQ(dateEdit.GetData().size(), 8);
+    EXPECT_EQ(timeEdit.GetData().size(), 18);
+    EXPECT_EQ(dateTimeEdit.GetData().size(), 26);
+
+    dateEdit.SetData(TGDateEdit::ToData(IntlDate(25, 12, 1998)));
+    EXPECT_EQ(dateEdit.text(), "25/12/1998");
+    EXPECT_EQ(dateEdit.Value(), IntlDate(25, 12, 1998));
+    timeEdit.SetData(TGTimeEdit::ToData(TGTime(3723.0)));
+    EXPECT_EQ(timeEdit.text(), "01:02:03");
+    dateTimeEdit.SetData(TGDateTimeEdit::ToData(IntlDate(1, 5, 1998), TGTime(1, 2, 3, 0)));
+    EXPECT_EQ(dateTimeEdit.text(), "01/05/1998 01:02:03");
+    EXPECT_EQ(dateTimeEdit.Date(), IntlDate(1, 5, 1998));
+    EXPECT_EQ(dateTimeEdit.Time(), TGTime(1, 2, 3, 0));
+
+    // Short or inconsistent data give the empty value, never garbage.
+    longEdit.SetData(QByteArray("\x01\x02", 2));
+    EXPECT_EQ(longEdit.Value(), 0);
+    QByteArray badDate = TGDateEdit::ToData(IntlDate(25, 12, 1998));
+    badDate[0] = 40; // day 40 with the day number of 25 December
+    EXPECT_TRUE(TGDateEdit::FromData(badDate).IsNull());
+    const double notANumber = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(TGDoubleEdit::FromData(TGDoubleEdit::ToData(notANumber)), 0.0);
+    longEdit.setText("99999999999");
+    EXPECT_EQ(longEdit.Value(), std::numeric_limits<int32_t>::max());
+    EXPECT_FALSE(longEdit.IsValid(false));
+}
+
+TEST_F(EditTest, DatePictureIsNormalised) {
+    auto* edit = Place(new TGDateEdit(dialog.get(), 1, "d/m/yy"));
+    EXPECT_EQ(edit->Picture(), "dd/mm/yy");
+    EXPECT_EQ(edit->maxLength(), 8);
+    edit->SetFilter({}, {}, "dddd, 'day' D MMMMM yyy \\d");
+    EXPECT_EQ(edit->Picture(), "ddd, 'day' DD MMM yyyy \\d");
+
+    edit->SetFilter({}, {}, "d/m/yy");
+    TypeAndLeave(edit, "5/1/98");
+    EXPECT_EQ(edit->Value(), IntlDate(5, 1, 1998));
+    EXPECT_EQ(edit->text(), "05/01/98") << "rewritten under the picture on leaving";
+}
+
+TEST_F(EditTest, RequiredDateLeftEmptyAsksForADate) {
+    auto* edit = Place(new TGDateEdit(dialog.get(), 1, "dd/mm/yy", {}, {}, true));
+    TypeAndLeave(edit, "");
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_EQ(edit->ErrorState(), TGFieldError::Missing);
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().title, "Date");
+    EXPECT_EQ(recorder.messages.back().text, "You must type a date!");
+
+    TypeAndLeave(edit, "31/02/98");
+    EXPECT_EQ(edit->ErrorState(), TGFieldError::Incorrect);
+    EXPECT_EQ(recorder.messages.back().text, "Incorrect date!");
+}
+
+TEST_F(EditTest, DateAfterTheMaximumShowsBothEndsUnderThePicture) {
+    auto* edit = Place(
+        new TGDateEdit(dialog.get(), 1, "dd/mm/yy", IntlDate(1, 1, 1998), IntlDate(31, 12, 1998)));
+    TypeAndLeave(edit, "01/01/99");
+    EXPECT_EQ(edit->ErrorState(), TGFieldError::OutOfRange);
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().text, "This date must be between 01/01/98 and 31/12/98!");
+    TypeAndLeave(edit, "31/12/98");
+    EXPECT_EQ(QApplication::focusWidget(), other);
+}
+
+TEST_F(EditTest, F2PutsTodayInADateEdit) {
+    auto* edit = Place(new TGDateEdit(dialog.get(), 1, "dd/mm/yyyy"));
+    QTest::keyClick(edit, Qt::Key_F2);
+    EXPECT_EQ(edit->Value(), IntlDate(DateConstant::Today));
+    EXPECT_TRUE(edit->isModified());
+}
+
+TEST_F(EditTest, TimeEditMessages) {
+    auto* edit =
+        Place(new TGTimeEdit(dialog.get(), 1, "HH:MM", TGTime(8, 0, 0, 0), TGTime(17, 30, 0, 0)));
+    TypeAndLeave(edit, "18:00");
+    EXPECT_EQ(edit->ErrorState(), TGFieldError::OutOfRange);
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().title, "Time");
+    EXPECT_EQ(recorder.messages.back().text, "This time must be between 08:00 and 17:30!");
+    TypeAndLeave(edit, "9:5");
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(edit->text(), "09:05");
+}
+
+TEST_F(EditTest, EscapeInAGridOfADialogCancelsTheDialog) {
+    auto* grid = new TestGrid(dialog.get());
+    grid->Init(2, ekNextColumn, tkNextColumn, lmArrow, gsVertScroll, glTable);
+    auto* edit = new TGLongEdit(nullptr, 1, 0, 4, 1, 10);
+    grid->Add(edit, "Qty");
+    grid->resize(200, 100);
+    ShowActive(*dialog);
+    grid->Go(0);
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, "55");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(edit->Validator(), nullptr);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+} // namespace
