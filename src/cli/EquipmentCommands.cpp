@@ -16,13 +16,6 @@
 
 namespace {
 
-int Usage(const char* text, const std::string& why) {
-    if (!why.empty())
-        std::cerr << why << "\n";
-    std::cerr << "usage: quelbox-cli " << text << "\n";
-    return ExitUsage;
-}
-
 int WriteChosenJob(Job& job, const std::string& path) {
     const FileResult written = WriteJobFile(job, path);
     if (!written.ok) {
@@ -32,12 +25,18 @@ int WriteChosenJob(Job& job, const std::string& path) {
     return ExitOk;
 }
 
-// The row asked for by --select, or -1 with the usage error set.
-int SelectedRow(Options& options, std::size_t rowCount) {
+// With --select ROW -o OUT.kvj: stores that row as choosing it in the list does and writes the
+// job; without them nothing more is done.
+template <typename Row, typename StoreRow>
+int StoreSelectedRow(Options& options, const char* usage, Job& job, const std::vector<Row>& rows,
+                     StoreRow store) {
     if (!options.has("--select"))
-        return -1;
-    const auto row = options.integer("--select", 0, 0, static_cast<int32_t>(rowCount) - 1);
-    return row ? *row : -1;
+        return ExitOk;
+    const auto row = options.integer("--select", 0, 0, static_cast<int32_t>(rows.size()) - 1);
+    if (!row)
+        return UsageError(usage, options.error());
+    store(rows[static_cast<std::size_t>(*row)]);
+    return WriteChosenJob(job, options.text("-o"));
 }
 
 } // namespace
@@ -48,7 +47,7 @@ int RunUnits(Args args) {
     Options options(args, {"--count", "--td", "--dir", "--select", "-o"}, {});
     if (!options.ok() || options.positional().size() != 1 ||
         options.has("--select") != options.has("-o"))
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
@@ -56,7 +55,7 @@ int RunUnits(Args args) {
     const auto count = options.integer("--count", job.image.unit.unitCount, 0, 12);
     const auto td = options.integer("--td", job.image.unit.designTD, 4, 45);
     if (!count || !td)
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
     ReferenceTables tables;
     if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Units}, tables))
         return ExitMissingTable;
@@ -70,16 +69,12 @@ int RunUnits(Args args) {
     }
     const UnitList list = BuildUnitList(job, *tables.units, state);
     PrintUnitList(list);
-    if (!options.has("--select"))
-        return ExitOk;
-    const int row = SelectedRow(options, list.rows.size());
-    if (row < 0)
-        return Usage(usage, options.error());
-    TUnitSelection before;
-    std::memcpy(&before, &job.image.unit, sizeof before);
-    StoreUnitRow(job, list.rows[static_cast<std::size_t>(row)]);
-    AcceptUnitList(job, before);
-    return WriteChosenJob(job, options.text("-o"));
+    return StoreSelectedRow(options, usage, job, list.rows, [&](const UnitRow& row) {
+        TUnitSelection before;
+        std::memcpy(&before, &job.image.unit, sizeof before);
+        StoreUnitRow(job, row);
+        AcceptUnitList(job, before);
+    });
 }
 
 int RunCoils(Args args) {
@@ -87,14 +82,14 @@ int RunCoils(Args args) {
     Options options(args, {"--count", "--dir", "--select", "-o"}, {});
     if (!options.ok() || options.positional().size() != 1 ||
         options.has("--select") != options.has("-o"))
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
         return ExitNotAJob;
     const auto count = options.integer("--count", job.image.coil.coilCount, 0, 12);
     if (!count)
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
     ReferenceTables tables;
     if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Coils}, tables))
         return ExitMissingTable;
@@ -112,14 +107,10 @@ int RunCoils(Args args) {
     }
     const CoilList list = BuildCoilList(job, *tables.coils, state);
     PrintCoilList(list);
-    if (!options.has("--select"))
-        return ExitOk;
-    const int row = SelectedRow(options, list.rows.size());
-    if (row < 0)
-        return Usage(usage, options.error());
-    TCoilSelection before;
-    std::memcpy(&before, &job.image.coil, sizeof before);
-    StoreCoilRow(job, *tables.coils, list.rows[static_cast<std::size_t>(row)]);
-    AcceptCoilList(job, before);
-    return WriteChosenJob(job, options.text("-o"));
+    return StoreSelectedRow(options, usage, job, list.rows, [&](const CoilRow& row) {
+        TCoilSelection before;
+        std::memcpy(&before, &job.image.coil, sizeof before);
+        StoreCoilRow(job, *tables.coils, row);
+        AcceptCoilList(job, before);
+    });
 }

@@ -1,7 +1,10 @@
 #include "cli/Options.h"
 
+#include "cli/ExitCodes.h"
+
 #include <cerrno>
 #include <cstdlib>
+#include <iostream>
 
 Options::Options(Args args, const std::set<std::string>& valued,
                  const std::set<std::string>& flags) {
@@ -41,4 +44,11 @@ std::optional<int32_t> Options::integer(const std::string& name, int32_t fallbac
         return std::nullopt;
     }
     return static_cast<int32_t>(value);
+}
+
+int UsageError(const char* synopsis, const std::string& why) {
+    if (!why.empty())
+        std::cerr << why << "\n";
+    std::cerr << "usage: quelbox-cli " << synopsis << "\n";
+    return ExitUsage;
 }

@@ -34,3 +34,6 @@ private:
     std::set<std::string> flags_;
     std::string error_;
 };
+
+// Prints why (when given) and the command's synopsis to stderr; returns the usage exit status.
+int UsageError(const char* synopsis, const std::string& why);

@@ -10,17 +10,6 @@
 
 #include <iostream>
 
-namespace {
-
-int Usage(const char* text, const std::string& why) {
-    if (!why.empty())
-        std::cerr << why << "\n";
-    std::cerr << "usage: quelbox-cli " << text << "\n";
-    return ExitUsage;
-}
-
-} // namespace
-
 int RunSpotUnit(Args args) {
     static const char* usage = "spot-unit --quantity Q --load BTUH --run-hours H --suction S "
                                "--ambient A [--dir DIR]";
@@ -34,9 +23,9 @@ int RunSpotUnit(Args args) {
     const auto ambient = options.integer("--ambient", entries.spotAmbient, 80, 130);
     if (!options.ok() || !options.positional().empty() || !quantity || !load || !hours ||
         !suction || !ambient)
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
     if (*ambient % 5 != 0)
-        return Usage(usage, "--ambient: Value not in range 80..130 in steps of 5");
+        return UsageError(usage, "--ambient: Value not in range 80..130 in steps of 5");
     entries.unit = {*quantity, *load, *hours, *suction};
     entries.spotAmbient = *ambient;
 
@@ -66,7 +55,7 @@ int RunSpotCoil(Args args) {
     const auto load = options.integer("--load", entries.coil.spotCoilLoad, 0, 9000000);
     const auto box = options.integer("--box-temp", entries.coil.spotBoxTemp, -50, 60);
     if (!options.ok() || !options.positional().empty() || !quantity || !td || !load || !box)
-        return Usage(usage, options.error());
+        return UsageError(usage, options.error());
     entries.coil = {*quantity, *td, *load, *box};
 
     ReferenceTables tables;
