@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
                 QTimer::singleShot(0, qApp, &QApplication::quit);
         });
     }
+    // Without a window manager (Xvfb) maximizing does nothing; start at the screen's size.
+    frame.resize(QGuiApplication::primaryScreen()->availableGeometry().size());
     frame.showMaximized();
 
     const QStringList arguments = QApplication::arguments();
