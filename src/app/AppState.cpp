@@ -1,0 +1,41 @@
+#include "app/AppState.h"
+
+#include "calc/ProductLoad.h"
+#include "tables/JobDefaults.h"
+#include "tables/ShippedTables.h"
+
+#include <algorithm>
+
+std::vector<std::string> StartUp(AppState& state,
+                                 const std::vector<std::filesystem::path>& shippedFolders) {
+    std::vector<std::string> problems;
+    state.tables = PrepareReferenceTables(state.folder, shippedFolders);
+    for (const ReferenceTable which : AllReferenceTables) {
+        if (state.tables.get(which) == nullptr)
+            problems.push_back(state.tables.problem(which));
+    }
+
+    Table* insul = state.tables.get(ReferenceTable::Insul);
+    const FileResult reset =
+        ResetJobToDefaults(state.job, state.defaults, state.pathOf(DefaultsFileName), insul);
+    const FileResult cooler = ApplyCoolerDefaults(state.job, state.defaults, insul);
+    // Without the insulation table both say so; the table's own message covers that.
+    if (insul != nullptr) {
+        for (const FileResult* result : {&reset, &cooler}) {
+            if (!result->ok)
+                problems.push_back(result->message);
+        }
+    }
+    ResetProducts(state.job.image, 35);
+    state.job.image.flags.jobLoaded = 0;
+    state.spot = SpotEntries{};
+    ReadSubmitter(state.submitter, state.pathOf(SubmitterFileName));
+    return problems;
+}
+
+void AddRecentFile(std::vector<std::string>& list, const std::string& path) {
+    list.erase(std::remove(list.begin(), list.end(), path), list.end());
+    list.insert(list.begin(), path);
+    if (list.size() > static_cast<std::size_t>(RecentFileCount))
+        list.resize(RecentFileCount);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Everything the program keeps for its run: the one job, the user's defaults, the submitter, the
+// open reference tables, the equipment search state, the spot entries and the recent files. The
+// main window owns one and passes it to every operation.
+
+#include "equipment/EquipmentState.h"
+#include "equipment/SpotSearch.h"
+#include "job/Defaults.h"
+#include "job/Job.h"
+#include "job/Submitter.h"
+#include "tables/ReferenceTables.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+inline constexpr int RecentFileCount = 4;
+inline constexpr const char* ProfileFileName = "kelvo.ini";
+inline constexpr const char* CaptionPrefix = "Kelvo: ";
+inline constexpr const char* StartCaption = "Quelbox";
+
+struct AppState {
+    std::filesystem::path folder{"."}; // the working folder of the side files and tables
+    Job job;
+    TDefaults defaults = BuiltInDefaults();
+    TSubmitter submitter{};
+    ReferenceTables tables;
+    EquipmentState equipment;
+    SpotEntries spot;
+    std::vector<std::string> recentFiles; // most recent first, at most RecentFileCount
+    std::string caption = StartCaption;
+
+    std::string pathOf(const char* fileName) const { return (folder / fileName).string(); }
+    bool jobLoaded() const { return job.image.flags.jobLoaded == 1; }
+};
+
+// Start-up: restores and opens the reference tables, resets the job to the defaults with the
+// cooler surfaces and the products of a 35 F box, reads the submitter file when there is one and
+// the recent-files list. Returns the problems the user must be told of, one message each (a
+// missing table is named).
+std::vector<std::string> StartUp(AppState& state,
+                                 const std::vector<std::filesystem::path>& shippedFolders);
+
+// Puts `path` at the top of the recent-files list, without duplicates, keeping four.
+void AddRecentFile(std::vector<std::string>& list, const std::string& path);

@@ -1,0 +1,79 @@
+#include "app/HelpWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Context anchors and the pages that hold them.
+constexpr std::array<std::pair<const char*, const char*>, 16> ContextPages{{
+    {"contents", "index.html"},
+    {"commands", "commands.html"},
+    {"1088", "jobinfo.html"},
+    {"1089", "jobinfo.html"},
+    {"1090", "jobinfo.html"},
+    {"1091", "jobinfo.html"},
+    {"1092", "jobinfo.html"},
+    {"1093", "jobinfo.html"},
+    {"1094", "jobinfo.html"},
+    {"1095", "jobinfo.html"},
+    {"1096", "jobinfo.html"},
+    {"1098", "jobinfo.html"},
+    {"1099", "jobinfo.html"},
+    {"1066", "loads.html"},
+    {"1110", "loads.html"},
+    {"defaults", "defaults.html"},
+}};
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Quelbox Help"));
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(true);
+    browser_->setSearchPaths({HelpFolder()});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+QString HelpWindow::HelpFolder() {
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {program.filePath(QStringLiteral("help")),
+                                     program.filePath(QStringLiteral("../share/quelbox/help"))}) {
+        if (QFileInfo(candidate + QStringLiteral("/index.html")).exists())
+            return QDir::cleanPath(candidate);
+    }
+    return program.filePath(QStringLiteral("help"));
+}
+
+QString HelpWindow::PageOf(const QString& context) {
+    for (const auto& [anchor, page] : ContextPages) {
+        if (context == QLatin1String(anchor))
+            return QLatin1String(page);
+    }
+    return QStringLiteral("index.html");
+}
+
+bool HelpWindow::showContext(const QString& context) {
+    const QString page = QDir(HelpFolder()).filePath(PageOf(context));
+    if (!QFileInfo::exists(page))
+        return false;
+    QUrl url = QUrl::fromLocalFile(page);
+    if (context != QLatin1String("contents"))
+        url.setFragment(context);
+    browser_->setSource(url);
+    show();
+    raise();
+    activateWindow();
+    return true;
+}

@@ -1,0 +1,185 @@
+#include "app/JobCommands.h"
+
+#include "calc/ProductLoad.h"
+#include "job/FixedText.h"
+#include "job/JobFile.h"
+#include "tables/JobDefaults.h"
+
+namespace {
+
+// Writes the job; a failure is shown and leaves the job modified.
+bool WriteJob(AppState& state, JobUi& ui, const std::string& path) {
+    const FileResult written = WriteJobFile(state.job, path);
+    if (!written.ok)
+        ui.showError(SaveErrorTitle, written.message);
+    return written.ok;
+}
+
+void ResetToDefaults(AppState& state, JobUi& ui) {
+    const FileResult reset =
+        ResetJobToDefaults(state.job, state.defaults, state.pathOf(DefaultsFileName),
+                           state.tables.get(ReferenceTable::Insul));
+    if (!reset.ok && state.tables.get(ReferenceTable::Insul) != nullptr)
+        ui.showError(StartCaption, reset.message);
+}
+
+void ReadJob(AppState& state, JobUi& ui) {
+    const FileResult read = ReadJobFile(state.job, state.job.run.fileName);
+    if (!read.ok) {
+        ui.showError(FileOpenErrorTitle, read.message);
+        return;
+    }
+    state.caption = JobCaption(state.job.run);
+    AddRecentFile(state.recentFiles, state.job.run.fileName);
+    state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
+}
+
+void SetFileName(JobRunState& run, const std::string& path) {
+    run.fileName = path.substr(0, MaxFileName);
+}
+
+void WriteSubmitterFile(AppState& state, JobUi& ui) {
+    const FileResult written = WriteSubmitter(state.submitter, state.pathOf(SubmitterFileName));
+    if (!written.ok)
+        ui.showError(SaveErrorTitle, written.message);
+}
+
+} // namespace
+
+std::string NotSavedQuestion(const JobRunState& run) {
+    const std::string what = run.untitled ? std::string("Current Job") : run.fileName;
+    return what + "\n Not Saved !\n do you wish to Save it ?";
+}
+
+std::string JobCaption(const JobRunState& run) {
+    return CaptionPrefix + run.fileName;
+}
+
+bool OfferSave(AppState& state, JobUi& ui) {
+    if (!state.jobLoaded())
+        return true;
+    if (ui.askSave(NotSavedQuestion(state.job.run))) {
+        if (state.job.run.untitled) {
+            if (const auto path = ui.chooseSavePath(state.job.run.fileName)) {
+                SetFileName(state.job.run, *path);
+                if (!WriteJob(state, ui, state.job.run.fileName))
+                    return false;
+            }
+        } else if (!WriteJob(state, ui, state.job.run.fileName)) {
+            return false;
+        }
+    }
+    state.job.image.flags.jobLoaded = 0;
+    return true;
+}
+
+bool OfferSaveIfModified(AppState& state, JobUi& ui) {
+    return !state.job.run.modified || OfferSave(state, ui);
+}
+
+void NewJobCommand(AppState& state, JobUi& ui) {
+    if (ReadSubmitter(state.submitter, state.pathOf(SubmitterFileName)) &&
+        ui.runSubmitter(state.submitter))
+        WriteSubmitterFile(state, ui);
+    if (!OfferSaveIfModified(state, ui))
+        return;
+
+    ResetToDefaults(state, ui);
+    Job& job = state.job;
+    job.image.flags.jobLoaded = 0;
+    job.run.newJob = job.run.untitled = job.run.modified = false;
+    job.run.storageWeight = 0;
+    job.run.fileName.clear();
+
+    if (const std::optional<int32_t> boxTemp = ui.askBoxTemperature()) {
+        TJobHeader& header = job.image.header;
+        header.boxTemp = *boxTemp;
+        Table* insul = state.tables.get(ReferenceTable::Insul);
+        if (header.boxTemp > 32)
+            ApplyCoolerDefaults(job, state.defaults, insul);
+        else
+            ApplyFreezerDefaults(job, state.defaults, insul);
+        job.run.newJob = true;
+        if (ui.runJobInformation(job) && header.volume > 0.0) {
+            job.run.storageWeight = EstimateProductCapacity(header);
+            job.run.untitled = job.run.modified = true;
+            job.image.flags.jobLoaded = 1;
+            ResetProducts(job.image, header.boxTemp);
+            job.image.products[0].productWeight = job.run.storageWeight;
+            job.image.products[0].quantity = job.run.storageWeight;
+            job.run.fileName = GetText(header.jobName);
+        }
+    }
+    state.caption = JobCaption(job.run);
+}
+
+void EditJobInfoCommand(AppState& state, JobUi& ui) {
+    if (!state.jobLoaded())
+        return;
+    state.job.run.newJob = false;
+    if (ui.runJobInformation(state.job)) {
+        state.job.run.modified = true;
+        state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
+    }
+}
+
+void LoadJobCommand(AppState& state, JobUi& ui) {
+    if (!OfferSaveIfModified(state, ui))
+        return;
+    const std::optional<std::string> path = ui.chooseOpenPath(state.job.run.fileName);
+    if (!path)
+        return;
+    SetFileName(state.job.run, *path);
+    ReadJob(state, ui);
+}
+
+void LoadRecentCommand(AppState& state, JobUi& ui, const std::string& path) {
+    if (!OfferSaveIfModified(state, ui))
+        return;
+    SetFileName(state.job.run, path);
+    ReadJob(state, ui);
+}
+
+void SaveJobCommand(AppState& state, JobUi& ui) {
+    if (!state.jobLoaded())
+        return;
+    const std::optional<std::string> path = ui.chooseSavePath(state.job.run.fileName);
+    if (!path)
+        return;
+    SetFileName(state.job.run, *path);
+    if (WriteJob(state, ui, state.job.run.fileName)) {
+        state.caption = JobCaption(state.job.run);
+        AddRecentFile(state.recentFiles, state.job.run.fileName);
+    }
+}
+
+void ClearCommand(AppState& state, JobUi& ui) {
+    if (!OfferSaveIfModified(state, ui))
+        return;
+    ResetToDefaults(state, ui);
+    Job& job = state.job;
+    job.image.flags.jobLoaded = 0;
+    job.run.newJob = true;
+    job.run.untitled = job.run.modified = false;
+    job.run.storageWeight = 0;
+}
+
+void SubmitterCommand(AppState& state, JobUi& ui) {
+    if (ui.runSubmitter(state.submitter))
+        WriteSubmitterFile(state, ui);
+}
+
+void DefaultsCommand(AppState& state, JobUi& ui) {
+    Table* insul = state.tables.get(ReferenceTable::Insul);
+    if (state.jobLoaded() || insul == nullptr)
+        return;
+    ResetToDefaults(state, ui);
+    const std::optional<FileResult> saved =
+        ui.runDefaults(state.defaults, *insul, state.pathOf(DefaultsFileName));
+    if (saved && !saved->ok)
+        ui.showError(SaveErrorTitle, saved->message);
+}
+
+bool CloseRequested(AppState& state, JobUi& ui) {
+    return OfferSaveIfModified(state, ui);
+}

@@ -1,0 +1,41 @@
+#include "dialogs/NewJobDialog.h"
+
+#include "dialogs/DialogHooks.h"
+#include "dialogs/NumberField.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TNewJobDialog::TNewJobDialog(int32_t boxTemp, QWidget* parent) : KitDialog(parent) {
+    setObjectName(QStringLiteral("TNewJobDialog"));
+    setWindowTitle(QStringLiteral("New Quelbox Job"));
+    boxTemp_ = new IntField(QStringLiteral("[-][#][#][#]"), -50, 60, this);
+    boxTemp_->setObjectName(QStringLiteral("boxTemp"));
+    boxTemp_->setValue(boxTemp);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Box &Temperature"), boxTemp_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Initiate New Job"), this));
+    layout->addLayout(form);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
+    boxTemp_->setFocus();
+    boxTemp_->selectAll();
+}
+
+int32_t TNewJobDialog::boxTemp() const {
+    return boxTemp_->intValue();
+}
+
+void TNewJobDialog::confirm() {
+    if (CheckFieldRanges(this, {boxTemp_}))
+        accept();
+}
+
+std::optional<int32_t> AskBoxTemperature(QWidget* parent) {
+    TNewJobDialog dialog(35, parent);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.boxTemp();
+}

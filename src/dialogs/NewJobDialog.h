@@ -1,0 +1,25 @@
+#pragma once
+// "New Quelbox Job": the box temperature that decides between cooler and freezer defaults.
+
+#include "dialogs/KitDialog.h"
+
+#include <cstdint>
+#include <optional>
+
+class IntField;
+
+class TNewJobDialog : public KitDialog {
+public:
+    explicit TNewJobDialog(int32_t boxTemp, QWidget* parent = nullptr);
+
+    int32_t boxTemp() const;
+
+protected:
+    void confirm() override;
+
+private:
+    IntField* boxTemp_;
+};
+
+// The entered box temperature, or nothing when the dialog was cancelled.
+std::optional<int32_t> AskBoxTemperature(QWidget* parent);

@@ -1,0 +1,119 @@
+#include "DialogTestSupport.h"
+
+#include "dialogs/BrowseList.h"
+#include "dialogs/DateField.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/PictureValidator.h"
+#include "dialogs/Text1252.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Takes(const QString& picture, QString text) {
+    PictureValidator validator(picture);
+    int pos = 0;
+    return validator.validate(text, pos) == QValidator::Acceptable;
+}
+
+} // namespace
+
+TEST(PictureValidator, SignedIntegerMask) {
+    const QString mask = QStringLiteral("[-][#][#][#]");
+    for (const char* ok : {"", "-", "-50", "0", "123", "-999"})
+        EXPECT_TRUE(Takes(mask, QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"1234", "--1", "1-", "a", "1.5", " 1"})
+        EXPECT_FALSE(Takes(mask, QString::fromLatin1(bad))) << bad;
+}
+
+TEST(PictureValidator, RealMaskTakesAPointOnlyBeforeTheDecimals) {
+    const QString mask = QStringLiteral("[#][#][#][.][#][#]");
+    for (const char* ok : {"", "400.00", "12.", ".5", "7", "0.25"})
+        EXPECT_TRUE(Takes(mask, QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"1234", "1.234", "1.2.3", "-1", "12345"})
+        EXPECT_FALSE(Takes(mask, QString::fromLatin1(bad))) << bad;
+}
+
+TEST(PictureValidator, UnsignedMaskRefusesMinus) {
+    EXPECT_TRUE(Takes(QStringLiteral("[#][#][#]"), QStringLiteral("98")));
+    EXPECT_FALSE(Takes(QStringLiteral("[#][#][#]"), QStringLiteral("-5")));
+    EXPECT_TRUE(Takes(QStringLiteral("[#][#][#][#][#][#][#][#]"), QStringLiteral("12345678")));
+    EXPECT_FALSE(Takes(QStringLiteral("[#][#][#][#][#][#][#][#]"), QStringLiteral("123456789")));
+}
+
+TEST(NumberField, RangeCheckRefusesWithMessageAndFocus) {
+    EnsureApplication();
+    QDialog dialog;
+    auto* inRange = new IntField(QStringLiteral("[#][#][#]"), 1, 96, &dialog);
+    auto* temp = new IntField(QStringLiteral("[-][#][#][#]"), -50, 60, &dialog);
+    inRange->setText(QStringLiteral("18"));
+    temp->setText(QStringLiteral("61"));
+    MessageScript messages;
+    EXPECT_FALSE(CheckFieldRanges(&dialog, {inRange, temp}));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range -50..60"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Quelbox"));
+    EXPECT_EQ(dialog.focusWidget(), temp);
+
+    temp->setText(QStringLiteral("-50"));
+    EXPECT_TRUE(CheckFieldRanges(&dialog, {inRange, temp}));
+    EXPECT_EQ(temp->intValue(), -50);
+}
+
+TEST(NumberField, EmptyOrSignOnlyCountsAsZero) {
+    EnsureApplication();
+    RealField field(QStringLiteral("[#][#][#][.][#][#]"), 1, 400);
+    field.setText(QString());
+    EXPECT_EQ(field.value(), 0.0);
+    EXPECT_FALSE(field.inRange());
+    EXPECT_EQ(field.rangeMessage(), QStringLiteral("Value not in range 1..400"));
+    field.setRange(0, 400);
+    EXPECT_TRUE(field.inRange());
+    field.setValue(12.5);
+    EXPECT_EQ(field.text(), QStringLiteral("12.50"));
+    IntField sign(QStringLiteral("[-][#][#][#]"), -50, 60);
+    sign.setText(QStringLiteral("-"));
+    EXPECT_EQ(sign.intValue(), 0);
+}
+
+TEST(DateField, ParsesOnlyCalendarDatesFromTheGregorianStart) {
+    EXPECT_EQ(DateField::Parse("02/29/2024"), QDate(2024, 2, 29));
+    EXPECT_FALSE(DateField::Parse("02/30/2024"));
+    EXPECT_FALSE(DateField::Parse("09/13/1752"));
+    EXPECT_EQ(DateField::Parse("09/14/1752"), QDate(1752, 9, 14));
+    EXPECT_FALSE(DateField::Parse(""));
+    EXPECT_EQ(DateField::Format(QDate(2024, 3, 7)), "03/07/2024");
+}
+
+TEST(DateField, EmptyFieldHasNoDate) {
+    EnsureApplication();
+    DateField field;
+    EXPECT_FALSE(field.date());
+    field.setDate(QDate(2023, 12, 31));
+    EXPECT_EQ(field.date(), QDate(2023, 12, 31));
+    field.clear();
+    EXPECT_FALSE(field.date());
+}
+
+TEST(BrowseList, KeepsRowsAndReportsTheChosenRow) {
+    EnsureApplication();
+    BrowseList list(QStringLiteral("Insulation"),
+                    {{QStringLiteral("Name"), 26}, {QStringLiteral("Factor"), 8}});
+    list.setRows({{QStringLiteral("A"), QStringLiteral("0.20 K")},
+                  {QStringLiteral("B"), QStringLiteral("0.04 U")}});
+    int chosen = -1;
+    list.onRowChosen([&chosen](int row) { chosen = row; });
+    EXPECT_EQ(list.rowCount(), 2);
+    list.setCurrentRow(5); // clamped to the last row
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(list.row(1), (QStringList{QStringLiteral("B"), QStringLiteral("0.04 U")}));
+}
+
+TEST(Text1252, ConvertsBothWays) {
+    const std::string bytes = "Caf\xe9 \x80 \x93ok\x94";
+    const QString text = From1252(bytes);
+    EXPECT_EQ(text, QString::fromUtf8("Café € “ok”"));
+    EXPECT_EQ(To1252(text), bytes);
+    EXPECT_EQ(To1252(QString::fromUtf8("日本")), "??");
+}

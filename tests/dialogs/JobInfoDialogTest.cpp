@@ -1,0 +1,155 @@
+#include "DialogTestSupport.h"
+
+#include "dialogs/JobInfoDialog.h"
+#include "dialogs/KitDialog.h"
+#include "job/FixedText.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Job ExistingJob() {
+    Job job;
+    TJobHeader& h = job.image.header;
+    SetText(h.jobName, "Walk In");
+    SetText(h.customer, "Harbor");
+    SetText(h.jobDate, "05/06/2024");
+    h.boxTemp = 35;
+    h.length = 10.0;
+    h.width = 8.0;
+    h.height = 8.0;
+    h.designAmbient = 90;
+    h.runHours = 16;
+    h.safetyFactor = 10;
+    h.boxRelHum = 90;
+    job.image.unit.unitSelected = 1;
+    job.run.newJob = false;
+    return job;
+}
+
+class JobInformation : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+    MessageScript messages;
+};
+
+} // namespace
+
+TEST_F(JobInformation, ExistingJobRefusesZeroLengthThenTakesAFix) {
+    Job job = ExistingJob();
+    ModalScript modal({[](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Job Information"));
+        EXPECT_EQ(FieldText(d, "jobName"), QStringLiteral("Walk In"));
+        SetField(d, "length", QStringLiteral("0"));
+        EXPECT_EQ(ClickOk(d), QDialog::Rejected);
+        SetField(d, "length", QStringLiteral("12.5"));
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunJobInformation(job, nullptr));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range 1..400"));
+    EXPECT_EQ(+job.image.header.length, 12.5);
+    EXPECT_EQ(+job.image.header.volume, 12.5 * 8.0 * 8.0);
+    EXPECT_EQ(+job.image.unit.unitSelected, 1); // neither ambient nor box temperature changed
+}
+
+TEST_F(JobInformation, NewJobStartsEmptyAndTakesZeroDimensions) {
+    Job job = ExistingJob();
+    job.run.newJob = true;
+    ModalScript modal({[](QDialog& d) {
+        EXPECT_EQ(FieldText(d, "jobName"), QString());
+        EXPECT_EQ(FieldText(d, "customer"), QString());
+        EXPECT_EQ(FieldText(d, "jobDate"), QDate::currentDate().toString("MM/dd/yyyy"));
+        SetField(d, "jobName", QStringLiteral("Fresh"));
+        SetField(d, "length", QStringLiteral("0"));
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunJobInformation(job, nullptr));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(GetText(job.image.header.customer), "");
+    EXPECT_EQ(GetText(job.image.header.jobName), "Fresh");
+    EXPECT_EQ(+job.image.header.volume, 0.0);
+    EXPECT_EQ(GetText(job.image.header.jobDate),
+              QDate::currentDate().toString("MM/dd/yyyy").toStdString());
+}
+
+TEST_F(JobInformation, AmbientOnlyChangeReturnsFalseStoresItAndDropsTheUnit) {
+    Job job = ExistingJob();
+    ModalScript modal({[](QDialog& d) {
+        SetField(d, "designAmbient", QStringLiteral("100"));
+        return ClickOk(d);
+    }});
+    EXPECT_FALSE(RunJobInformation(job, nullptr));
+    EXPECT_EQ(+job.image.header.designAmbient, 100);
+    EXPECT_EQ(+job.image.unit.unitSelected, 0);
+}
+
+TEST_F(JobInformation, CancelKeepsTheHeaderButRecomputesTheVolume) {
+    Job job = ExistingJob();
+    job.image.header.volume = 0.0;
+    ModalScript modal({[](QDialog& d) {
+        SetField(d, "jobName", QStringLiteral("Other"));
+        SetField(d, "boxTemp", QStringLiteral("-10"));
+        return ClickCancel(d);
+    }});
+    EXPECT_FALSE(RunJobInformation(job, nullptr));
+    EXPECT_EQ(GetText(job.image.header.jobName), "Walk In");
+    EXPECT_EQ(+job.image.header.boxTemp, 35);
+    EXPECT_EQ(+job.image.header.volume, 640.0);
+    EXPECT_EQ(+job.image.unit.unitSelected, 1);
+}
+
+TEST_F(JobInformation, BoxTemperatureChangeDropsTheUnitAndCounts) {
+    Job job = ExistingJob();
+    ModalScript modal({[](QDialog& d) {
+        SetField(d, "boxTemp", QStringLiteral("61"));
+        EXPECT_EQ(ClickOk(d), QDialog::Rejected);
+        SetField(d, "boxTemp", QStringLiteral("-5"));
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunJobInformation(job, nullptr));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range -50..60"));
+    EXPECT_EQ(+job.image.header.boxTemp, -5);
+    EXPECT_EQ(+job.image.unit.unitSelected, 0);
+}
+
+TEST_F(JobInformation, UnreadableDateShowsBlankAndKeepsTheStoredText) {
+    Job job = ExistingJob();
+    SetText(job.image.header.jobDate, "garbage");
+    ModalScript modal({[](QDialog& d) {
+        EXPECT_EQ(FieldText(d, "jobDate").trimmed(), QString());
+        return ClickOk(d);
+    }});
+    EXPECT_FALSE(RunJobInformation(job, nullptr));
+    EXPECT_EQ(GetText(job.image.header.jobDate), "garbage");
+}
+
+TEST_F(JobInformation, F1AndHelpButtonOpenTheirContexts) {
+    Job job = ExistingJob();
+    std::vector<QString> contexts;
+    const HelpHandler previous =
+        SetHelpHandler([&contexts](const QString& context) { contexts.push_back(context); });
+    ModalScript modal({[](QDialog& d) {
+        for (const char* name : {"jobName", "length", "boxRelHum"}) {
+            auto* field = d.findChild<QWidget*>(QLatin1String(name));
+            field->setFocus();
+            auto* kit = static_cast<KitDialog*>(&d);
+            EXPECT_EQ(kit->helpContextFor(field),
+                      QString::number(std::string_view(name) == "jobName"  ? 1088
+                                      : std::string_view(name) == "length" ? 1090
+                                                                           : 1096));
+        }
+        d.findChild<QWidget*>(QStringLiteral("runHours"))->setFocus();
+        QTest::keyClick(d.findChild<QWidget*>(QStringLiteral("runHours")), Qt::Key_F1);
+        d.findChild<QPushButton*>(QStringLiteral("helpButton"))->click();
+        return ClickCancel(d);
+    }});
+    RunJobInformation(job, nullptr);
+    SetHelpHandler(previous);
+    EXPECT_EQ(contexts, (std::vector<QString>{QStringLiteral("1094"), QStringLiteral("1099")}));
+}
