@@ -1,7 +1,7 @@
 #pragma once
 // The printed "Refrigeration Load Calculation" report, drawn page by page through Form.
 
-#include "formlib/Surface.h"
+#include "formlib/Form.h"
 #include "report/ReportContent.h"
 
 // Draws page 1 or 2 of the report on the page surface: a Form is opened on it, the page frame

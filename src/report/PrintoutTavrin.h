@@ -4,7 +4,7 @@
 // before every report step. The desktop program puts its print dialog, progress dialog and
 // printer around it; quelbox-cli puts a PDF writer around it.
 
-#include "formlib/Surface.h"
+#include "formlib/Form.h"
 #include "report/ReportContent.h"
 
 #include <cstdint>
