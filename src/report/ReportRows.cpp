@@ -8,12 +8,12 @@ namespace {
 constexpr int32_t minLineHeight = 1;
 constexpr int32_t maxLineHeight = report::BodyHeight;
 
-struct FontSpec {
+struct FontStyle {
     int32_t size;
     int32_t weight;
 };
 
-FontSpec SpecOf(ReportFont font) {
+FontStyle StyleOf(ReportFont font) {
     switch (font) {
     case ReportFont::F16B:
         return {16, 700};
@@ -36,8 +36,8 @@ FontSpec SpecOf(ReportFont font) {
 } // namespace
 
 void ReportRows::SetFont(ReportFont font) {
-    const FontSpec spec = SpecOf(font);
-    form_.SetFont("Arial", spec.size, spec.weight, 0, 0);
+    const FontStyle style = StyleOf(font);
+    form_.SetFont("Arial", style.size, style.weight, 0, 0);
 }
 
 void ReportRows::MeasureLineHeight() {
