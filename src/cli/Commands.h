@@ -15,3 +15,6 @@ int RunUnits(Args args);
 int RunCoils(Args args);
 int RunSpotUnit(Args args);
 int RunSpotCoil(Args args);
+#ifdef QUELBOX_REPORT_COMMAND
+int RunReport(Args args);
+#endif

@@ -1,0 +1,60 @@
+// quelbox-cli report: the printed load report of a job as a PDF file.
+
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/JobInput.h"
+#include "cli/Options.h"
+#include "equipment/UnitCheck.h"
+#include "report/PrintoutTavrin.h"
+#include "report/ReportPdf.h"
+
+#include <QGuiApplication>
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+int ReportUsage(const std::string& error) {
+    if (!error.empty())
+        std::cerr << error << "\n";
+    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]\n";
+    return ExitUsage;
+}
+
+} // namespace
+
+int RunReport(Args args) {
+    Options options(args, {"-o", "--page", "--dir"}, {});
+    if (!options.ok() || options.positional().size() != 1 || !options.has("-o"))
+        return ReportUsage(options.error());
+    const std::optional<int32_t> page = options.integer("--page", 0, 1, 2);
+    if (!page)
+        return ReportUsage(options.error());
+
+    Job job;
+    if (!LoadJobForCommand(job, options.positional()[0]))
+        return ExitNotAJob;
+    EquipmentState state;
+    RefreshJob(job, state);
+
+    const std::filesystem::path folder = options.text("--dir", ".");
+    TSubmitter submitter{};
+    ReadSubmitter(submitter, (folder / SubmitterFileName).string());
+
+    PrintoutTavrin printout("");
+    const PrintPageRange range = printout.GetDialogInfo(job.image);
+    if (*page > range.maxPage)
+        return ReportUsage("Value not in range 1.." + std::to_string(range.maxPage));
+    const int32_t from = *page != 0 ? *page : range.fromPage;
+    const int32_t to = *page != 0 ? *page : range.toPage;
+
+    const auto application = StartGuiApplicationIfNone();
+    const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string()};
+    const ReportPdfResult written = WriteReportPdf(options.text("-o"), content, from, to);
+    if (!written.ok) {
+        std::cerr << written.message << "\n";
+        return ExitCannotWrite;
+    }
+    return ExitOk;
+}

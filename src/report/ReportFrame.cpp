@@ -1,0 +1,157 @@
+#include "report/ReportFrame.h"
+
+#include "calc/PrintfText.h"
+#include "job/FixedText.h"
+
+#include <string_view>
+
+using namespace report;
+
+namespace {
+
+constexpr int32_t frameWidth = 7875;
+constexpr int32_t titleX = C1 + 800;
+// Space kept between the company line and the grand total beside it.
+constexpr int32_t headerGap = 150;
+
+std::string Trimmed(std::string text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+void Append(std::string& line, std::string_view separator, const std::string& part) {
+    if (part.empty())
+        return;
+    if (!line.empty())
+        line += separator;
+    line += part;
+}
+
+} // namespace
+
+CompanyLines CompanyHeaderLines(const TSubmitter& submitter) {
+    CompanyLines lines;
+    Append(lines.address, ", ", Trimmed(GetText(submitter.companyName)));
+    Append(lines.address, ", ", Trimmed(GetText(submitter.companyAddress)));
+    const std::string phone = Trimmed(GetText(submitter.companyTelephone));
+    const std::string fax = Trimmed(GetText(submitter.companyFax));
+    if (!phone.empty())
+        Append(lines.phones, "      ", "Tel: " + phone);
+    if (!fax.empty())
+        Append(lines.phones, "      ", "Fax: " + fax);
+    return lines;
+}
+
+void DrawPageFrame(ReportRows& rows, const ReportContent& content) {
+    Form& form = rows.form();
+    form.Box(0, 0, frameWidth, 690);
+    form.Line(0, 1120, frameWidth, 0);
+    form.Line(0, 1690, frameWidth, 0);
+    form.Line(0, 2300, frameWidth, 0);
+
+    rows.SetFont(ReportFont::F16B);
+    rows.At(titleX, 10, "Refrigeration Load Calculation");
+    const std::string total =
+        Format("%12li btuh", static_cast<long>(content.image.totals.totalLoad));
+    rows.Right(C5, 280, total);
+    const int32_t totalLeft = C5 - 100 - rows.Width(total);
+
+    const CompanyLines company = CompanyHeaderLines(content.submitter);
+    rows.SetFont(ReportFont::F12);
+    // Text cells are opaque: a name and address too long to end before the grand total would
+    // blank it, so such a line carries the company name alone.
+    std::string addressLine = company.address;
+    if (titleX + 100 + rows.Width(addressLine) > totalLeft - headerGap)
+        addressLine = Trimmed(GetText(content.submitter.companyName));
+    if (!addressLine.empty())
+        rows.At(titleX, 290, addressLine);
+    rows.SetFont(ReportFont::F9);
+    if (!company.phones.empty())
+        rows.At(C1 + 435, 480, company.phones);
+
+    rows.SetFont(ReportFont::F12);
+    form.DrawBMP(C0 + 2, 22, content.logoPath.c_str());
+    rows.MeasureLineHeight();
+}
+
+void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubmitter& submitter,
+                            int step) {
+    const TJobHeader& h = image.header;
+    switch (step) {
+    case 0:
+        rows.SetFont(ReportFont::F12B);
+        rows.At(C0, rows.Y(0, 700), "Job Name:");
+        rows.SetFont(ReportFont::F10);
+        rows.At(C1 - 300, rows.Y(0, 700), Format("%s", GetText(h.jobName).c_str()));
+        rows.At(C4 + 1400, rows.Y(0, 730), "Date:");
+        rows.SetFont(ReportFont::F14B);
+        rows.At(C4 + 1900, rows.Y(0, 700), GetText(h.jobDate));
+        rows.SetFont(ReportFont::F10);
+        rows.n += 1;
+        break;
+    case 1:
+        rows.SetFont(ReportFont::F12B);
+        rows.At(C0, rows.Y(0, 720), "Quotation:");
+        rows.SetFont(ReportFont::F10);
+        rows.At(C1 - 300, rows.Y(0, 720), Format("%s ", GetText(h.quotation).c_str()));
+        rows.n += 1;
+        break;
+    case 2:
+        rows.SetFont(ReportFont::F12B);
+        rows.At(C0, rows.Y(0, 760), "Customer:");
+        rows.SetFont(ReportFont::F10);
+        rows.At(C1 - 300, rows.Y(0, 760), Format("%s ", GetText(h.customer).c_str()));
+        rows.At(C1 - 300, rows.Y(1, 760), Format("%s ", GetText(h.address).c_str()));
+        rows.n += 2;
+        break;
+    case 3:
+        rows.SetFont(ReportFont::F10);
+        rows.At(C1 - 300, rows.Y(0, 760), Format("%s ", GetText(h.contact).c_str()));
+        rows.At(C2, rows.Y(0, 760), Format("Tel: %s ", GetText(h.telephone).c_str()));
+        rows.At(C2 + 1870, rows.Y(0, 760), Format("Fax: %s ", GetText(h.fax).c_str()));
+        rows.SetFont(ReportFont::F12B);
+        rows.At(C0, rows.Y(1, 800), "Submitted by: ");
+        rows.SetFont(ReportFont::F10);
+        rows.At(C1, rows.Y(1, 800), Format("%s ", GetText(submitter.companyName).c_str()));
+        rows.At(C1, rows.Y(2, 800), Format("%s ", GetText(submitter.companyAddress).c_str()));
+        rows.At(C1, rows.Y(3, 800), Format("%s ", GetText(submitter.companyContact).c_str()));
+        rows.At(C2, rows.Y(3, 800),
+                Format("Tel: %s ", GetText(submitter.companyTelephone).c_str()));
+        rows.At(C2 + 1870, rows.Y(3, 800),
+                Format("Fax: %s ", GetText(submitter.companyFax).c_str()));
+        rows.n += 5;
+        break;
+    case 4:
+        rows.SetFont(ReportFont::F12B);
+        rows.At(C0, rows.Y(0, 630), "Room Description:");
+        rows.SetFont(ReportFont::F12);
+        rows.At(C1 + 300, rows.Y(0, 630),
+                Format("Dimensions:  Length %6.2f ft      Width %6.2f ft       Height %6.2f ft",
+                       static_cast<double>(h.length), static_cast<double>(h.width),
+                       static_cast<double>(h.height)));
+        rows.At(C1 + 300, rows.Y(1, 630), Format("Refrigerated Room Temp. %5i F", h.boxTemp));
+        rows.At(C4, rows.Y(1, 630), Format("Relative Humidity %6i%%", h.boxRelHum));
+        rows.At(C1 + 300, rows.Y(2, 630), Format("Ambient Temp. %6i F", h.designAmbient));
+        rows.At(C4, rows.Y(2, 630), Format("Run Hours %6i", h.runHours));
+        rows.n += 4;
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawFooter(ReportRows& rows, int page, int32_t pageCount) {
+    const int32_t R = rows.U() * rows.S();
+    rows.SetFont(ReportFont::F8);
+    rows.At(C0, R + 550, "Comments:");
+    rows.At(C0 + 900, R + 550,
+            "Please review this sheet for accurate input information as it is your "
+            "responsibility that it is correct.");
+    rows.At(C0 + 900, R + 680, "");
+    rows.At(C0 + 900, R + 820, "refrigeration load calculation software");
+    if (pageCount == 2)
+        rows.At(C4 + 1300, R + 820, Format("(page %1d of 2)", page));
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The printed report as a PDF file: US Letter with the quarter-inch margins of a typical laser
+// printer, drawn through the same report code on tavrin32's QPainter surface.
+
+#include "report/ReportContent.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QGuiApplication;
+
+struct ReportPdfResult {
+    bool ok = false;
+    int32_t pages = 0;
+    std::string message; // why the file could not be written, naming it
+};
+
+// Writes pages from..to (kept within the report's pages) to the file through a temporary file
+// renamed into place; a failure leaves an existing file as it was. Needs a QGuiApplication.
+ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
+                               int32_t to);
+
+// Fonts need a QGuiApplication: makes one, on the offscreen platform unless QT_QPA_PLATFORM
+// names another, when the process has none yet (otherwise returns nullptr).
+std::unique_ptr<QGuiApplication> StartGuiApplicationIfNone();
