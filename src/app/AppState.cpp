@@ -15,6 +15,9 @@ std::vector<std::string> StartUp(AppState& state,
             problems.push_back(state.tables.problem(which));
     }
 
+    // The printed report's logo; without it the report prints without a logo.
+    RestoreShippedFile(state.folder, LogoFileName, shippedFolders);
+
     Table* insul = state.tables.get(ReferenceTable::Insul);
     const FileResult reset =
         ResetJobToDefaults(state.job, state.defaults, state.pathOf(DefaultsFileName), insul);

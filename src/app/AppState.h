@@ -18,6 +18,7 @@ inline constexpr int RecentFileCount = 4;
 inline constexpr const char* ProfileFileName = "kelvo.ini";
 inline constexpr const char* CaptionPrefix = "Kelvo: ";
 inline constexpr const char* StartCaption = "Quelbox";
+inline constexpr const char* LogoFileName = "lgo.bmp";
 
 struct AppState {
     std::filesystem::path folder{"."}; // the working folder of the side files and tables

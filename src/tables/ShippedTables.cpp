@@ -1,54 +1,14 @@
 #include "tables/ShippedTables.h"
 
+#include "job/SafeWrite.h"
 #include "tables/DbfLayout.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Writes `bytes` to `target` through a flushed temporary file in the same folder.
-bool WriteThroughTemporary(const fs::path& target, const std::string& bytes, std::string& why) {
-    std::string temp = target.string() + ".copyXXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
-    }
-    ::fchmod(fd, 0644);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            why = std::strerror(n < 0 ? errno : EIO);
-            ::close(fd);
-            std::remove(temp.c_str());
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        why = std::strerror(errno);
-        std::remove(temp.c_str());
-        return false;
-    }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
-        why = std::strerror(errno);
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
-}
 
 bool ReadWhole(const fs::path& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -91,12 +51,26 @@ bool RestoreMissingTable(const fs::path& folder, ReferenceTable which,
             why = "the copy installed with the program is damaged (" + damage + ")";
             continue;
         }
-        if (WriteThroughTemporary(target, bytes, why))
+        const FileResult copied = WriteFileAtomically(target.string(), bytes.data(), bytes.size());
+        if (copied.ok)
             return true;
-        why = "it cannot be copied there: " + why;
+        why = "it cannot be copied there: " + copied.message;
         break;
     }
     message = name + " is missing from " + folder.string() + " and " + why;
+    return false;
+}
+
+bool RestoreShippedFile(const fs::path& folder, const std::string& name,
+                        const std::vector<fs::path>& shipped) {
+    std::error_code error;
+    if (fs::exists(folder / name, error))
+        return true;
+    for (const fs::path& source : shipped) {
+        std::string bytes;
+        if (fs::exists(source / name, error) && ReadWhole(source / name, bytes))
+            return WriteFileAtomically((folder / name).string(), bytes.data(), bytes.size()).ok;
+    }
     return false;
 }
 

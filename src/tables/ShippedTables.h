@@ -28,6 +28,11 @@ struct MissingTable {
 std::vector<MissingTable> RestoreMissingTables(const std::filesystem::path& folder,
                                                const std::vector<std::filesystem::path>& shipped);
 
+// Copies a file the program ships (such as the report's logo) into `folder` from the first shipped
+// folder holding it, when `folder` lacks it. False when it is still missing.
+bool RestoreShippedFile(const std::filesystem::path& folder, const std::string& name,
+                        const std::vector<std::filesystem::path>& shipped);
+
 // Start-up: restores missing tables from the shipped set, then opens all four. A table still
 // missing carries the restore's message as its problem.
 ReferenceTables PrepareReferenceTables(const std::filesystem::path& folder,

@@ -187,4 +187,15 @@ TEST(RestoreTables, ADamagedShippedCopyIsNotCopied) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("INSUL.DAT")));
 }
 
+TEST(RestoreTables, TheLogoIsCopiedOnlyWhenMissing) {
+    TempFolder dir;
+    EXPECT_TRUE(RestoreShippedFile(dir.Path(), "lgo.bmp", {Shipped}));
+    EXPECT_EQ(ReadBytes(dir.File("lgo.bmp")), ReadBytes((Shipped / "lgo.bmp").string()));
+    WriteBytes(dir.File("lgo.bmp"), {7}); // the user's own logo stays
+    EXPECT_TRUE(RestoreShippedFile(dir.Path(), "lgo.bmp", {Shipped}));
+    EXPECT_EQ(ReadBytes(dir.File("lgo.bmp")), (std::vector<unsigned char>{7}));
+    TempFolder empty;
+    EXPECT_FALSE(RestoreShippedFile(empty.Path(), "nothing.bmp", {Shipped}));
+}
+
 } // namespace
