@@ -12,6 +12,8 @@ enum class CommandId {
     NewJob,
     EditJobInfo,
     PrintJob,
+    PrintPreview,
+    ExportPdf,
     LoadJob,
     SaveJob,
     SetDefaults,

@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/JobCommands.h"
+#include "app/ReportPrinting.h"
 
 #include <QMainWindow>
 
@@ -63,6 +64,7 @@ private:
     void showAbout();
 
     AppState& state_;
+    ReportPrinting printing_;
     TKlientWindow* client_;
     QToolBar* toolBar_ = nullptr;
     HelpWindow* help_ = nullptr;

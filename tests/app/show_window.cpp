@@ -1,6 +1,6 @@
 // Shows one window of the program for screenshots under Xvfb: the main window with a job, or it
 // with the Job Information or the defaults dialog open on top. Usage: show_window
-// main|jobinfo|defaults JOB
+// main|jobinfo|defaults|preview JOB
 #include "app/KelvoFrame.h"
 #include "dialogs/DateField.h"
 #include "dialogs/DefaultsDialog.h"
@@ -33,5 +33,7 @@ int main(int argc, char** argv) {
         info.show();
     if (which == "defaults")
         defaults.show();
+    if (which == "preview")
+        QTimer::singleShot(0, &frame, [&frame] { frame.runCommand(CommandId::PrintPreview); });
     return QApplication::exec();
 }

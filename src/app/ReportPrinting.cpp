@@ -1,0 +1,155 @@
+#include "app/ReportPrinting.h"
+
+#include "dialogs/DialogHooks.h"
+#include "dialogs/Text1252.h"
+#include "equipment/UnitCheck.h"
+#include "formlib/PainterSurface.h"
+#include "job/FixedText.h"
+#include "report/PrintoutTavrin.h"
+#include "report/ReportPdf.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include <optional>
+
+namespace {
+
+// Pages on a printer (or the preview's printer): one painter for the run, a new sheet per page.
+class PrinterPages : public PageSink {
+public:
+    explicit PrinterPages(QPrinter& printer) : printer_(printer) {}
+    ~PrinterPages() override {
+        if (painter_.isActive())
+            painter_.end();
+    }
+
+    Surface* BeginPage(int32_t page) override {
+        if (onPage)
+            onPage(page);
+        const bool ready = started_ ? printer_.newPage() : painter_.begin(&printer_);
+        if (!ready) {
+            failed_ = true;
+            return nullptr;
+        }
+        started_ = true;
+        surface_.emplace(painter_);
+        return &*surface_;
+    }
+    void EndPage(int32_t) override { surface_.reset(); }
+    bool failed() const { return failed_; }
+
+    std::function<void(int32_t page)> onPage;
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    std::optional<PainterSurface> surface_;
+    bool started_ = false;
+    bool failed_ = false;
+};
+
+// The job as the summary shows it: recalculated and re-checked, with the working folder's logo.
+ReportContent ContentOf(AppState& state) {
+    RefreshJob(state.job, state.equipment);
+    return ReportContent{state.job.image, state.equipment, state.submitter,
+                         state.pathOf(LogoFileName)};
+}
+
+QString TitleOf(const AppState& state) {
+    return From1252(GetText(state.job.image.header.jobName));
+}
+
+} // namespace
+
+ReportPrinting::ReportPrinting() = default;
+ReportPrinting::~ReportPrinting() = default;
+
+QPrinter& ReportPrinting::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void ReportPrinting::Print(AppState& state, QWidget* parent) {
+    QPrinter& printer = Printer();
+    PrintoutTavrin printout(GetText(state.job.image.header.jobName));
+    const PrintPageRange range = printout.GetDialogInfo(state.job.image);
+
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(range.minPage, range.maxPage);
+    dialog.setFromTo(range.fromPage, std::min(range.toPage, range.maxPage));
+    printer.setCopyCount(range.copies);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+
+    const bool allPages = printer.printRange() != QPrinter::PageRange;
+    const int32_t from = allPages ? 1 : printer.fromPage();
+    const int32_t to = allPages ? printout.PageCount() : printer.toPage();
+    printer.setDocName(TitleOf(state));
+
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(QStringLiteral("Printing"));
+    progress.setRange(0, to - from + 1);
+    progress.setMinimumDuration(0);
+    progress.setWindowModality(Qt::WindowModal);
+    printout.SetUserAbort([&progress] {
+        QApplication::processEvents();
+        return progress.wasCanceled();
+    });
+
+    const ReportContent content = ContentOf(state);
+    PrinterPages pages(printer);
+    const QString where = printer.outputFileName().isEmpty() ? QStringLiteral("the printer port")
+                                                             : printer.outputFileName();
+    pages.onPage = [&](int32_t page) {
+        progress.setLabelText(QStringLiteral("Now printing Page %1 of\n'%2' on the\n%3 on %4")
+                                  .arg(page)
+                                  .arg(TitleOf(state), printer.printerName(), where));
+        progress.setValue(page - from);
+    };
+    PrintPages(printout, content, from, to, pages);
+    progress.setValue(progress.maximum());
+    if (pages.failed())
+        ShowMessage(parent, {ApplicationTitle(), QStringLiteral("Printer error"),
+                             MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+void ReportPrinting::Preview(AppState& state, QWidget* parent) {
+    QPrintPreviewDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview - ") + TitleOf(state));
+    if (parent != nullptr)
+        dialog.resize(parent->width() * 2 / 3, parent->height() * 9 / 10);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&state](QPrinter* printer) {
+                         PrintoutTavrin printout(GetText(state.job.image.header.jobName));
+                         printout.SetPrintParams(state.job.image);
+                         PrinterPages pages(*printer);
+                         PrintPages(printout, ContentOf(state), 1, printout.PageCount(), pages);
+                     });
+    RunModal(dialog);
+}
+
+void ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
+    FileRequest request;
+    request.save = true;
+    request.caption = QStringLiteral("Export PDF");
+    const QString name = TitleOf(state).trimmed();
+    request.preset = (name.isEmpty() ? QStringLiteral("report") : name) + QStringLiteral(".pdf");
+    request.filter = QStringLiteral("PDF Files (*.pdf);;All Files (*)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    const QString path = ChooseFile(parent, request);
+    if (path.isEmpty())
+        return;
+    const ReportPdfResult written = WriteReportPdf(path.toStdString(), ContentOf(state), 1, 2);
+    if (!written.ok)
+        ShowMessage(parent,
+                    {QStringLiteral("File Save Error"), QString::fromStdString(written.message),
+                     MessageIcon::Exclamation, MessageButtons::Ok});
+}
