@@ -7,6 +7,7 @@
 #include "equipment/UnitCheck.h"
 #include "report/PrintoutTavrin.h"
 #include "report/ReportPdf.h"
+#include "tables/ShippedTables.h"
 
 #include <QGuiApplication>
 
@@ -50,6 +51,8 @@ int RunReport(Args args) {
     const int32_t to = *page != 0 ? *page : range.toPage;
 
     const auto application = StartGuiApplicationIfNone();
+    // Like the desktop program, the working folder gets the shipped logo when it has none.
+    RestoreShippedFile(folder, "lgo.bmp", ShippedTableFolders());
     const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string()};
     const ReportPdfResult written = WriteReportPdf(options.text("-o"), content, from, to);
     if (!written.ok) {

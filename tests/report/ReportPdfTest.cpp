@@ -161,8 +161,17 @@ TEST_F(ReportPdf, TwoProductJobHasTwoPagesAndPageTwoAlone) {
     EXPECT_TRUE(words.empty() || words.back().page == 1);
 }
 
-TEST_F(ReportPdf, MissingLogoIsReportedAndTheReportIsWritten) {
+TEST_F(ReportPdf, MissingLogoIsCopiedFromTheShippedSet) {
     std::filesystem::remove(dir.File("lgo.bmp"));
+    const ShellRun run =
+        Report(dir.File("sample.kvj") + " -o " + dir.File("out.pdf") + " --dir " + dir.Path());
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("Can't open bitmap file"), std::string::npos) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(dir.File("lgo.bmp")));
+}
+
+TEST_F(ReportPdf, UnreadableLogoIsReportedAndTheReportIsWritten) {
+    WriteBytes(dir.File("lgo.bmp"), {'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'});
     const ShellRun run =
         Report(dir.File("sample.kvj") + " -o " + dir.File("out.pdf") + " --dir " + dir.Path());
     EXPECT_EQ(run.status, 0) << run.out;
