@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
+#include "app/InputCommands.h"
 #include "app/LockIndicators.h"
 #include "app/RecentFilesProfile.h"
 #include "app/SummaryView.h"
@@ -63,6 +64,16 @@ void KelvoFrame::buildOperations() {
         {SetDefaults, [this] { DefaultsCommand(state_, *this); }},
         {SubmittedBy, [this] { SubmitterCommand(state_, *this); }},
         {ClearJob, [this] { ClearCommand(state_, *this); }},
+        {UserLoad, [this] { UserLoadEntryCommand(state_, this); }},
+        {LatentRange, [this] { LatentRangeCommand(state_, this); }},
+        {SunAllowance, [this] { SunAllowanceCommand(state_, this); }},
+        {AirChange, [this] { AirChangeMethodCommand(state_, this); }},
+        {AirVelocity, [this] { AirVelocityMethodCommand(state_, this); }},
+        {Occupants, [this] { OccupantsCommand(state_, this); }},
+        {GlassDoors, [this] { GlassDoorsLoadCommand(state_, this); }},
+        {MotorLoads, [this] { MotorLoadsCommand(state_, this); }},
+        {ElectricLoads, [this] { ElectricLoadsCommand(state_, this); }},
+        {Lighting, [this] { LightingCommand(state_, this); }},
         {Exit, [this] { close(); }},
         {HelpIndex, [this] { openHelp(QStringLiteral("contents")); }},
         {About, [this] { showAbout(); }},

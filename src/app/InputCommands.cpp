@@ -1,0 +1,57 @@
+#include "app/InputCommands.h"
+
+#include "dialogs/InfiltrationDialogs.h"
+#include "dialogs/InternalLoadDialogs.h"
+#include "dialogs/MiscLoadDialogs.h"
+#include "dialogs/SunDialog.h"
+
+namespace {
+
+void MarkIf(AppState& state, bool changed) {
+    if (changed)
+        state.job.run.modified = true;
+}
+
+} // namespace
+
+void SunAllowanceCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunSunDialog(state.job.image, parent));
+}
+
+void AirChangeMethodCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunAirChangeDialog(state.job.image, parent));
+}
+
+void AirVelocityMethodCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunAirVelocityDialog(state.job.image, parent));
+}
+
+void GlassDoorsLoadCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunGlassDoorDialog(state.job.image, parent));
+}
+
+void MotorLoadsCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunMotorDialog(state.job.image, parent));
+}
+
+void ElectricLoadsCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunElectricDialog(state.job.image, parent));
+}
+
+void LightingCommand(AppState& state, QWidget* parent) {
+    MarkIf(state, RunLightingDialog(state.job.image, parent));
+}
+
+void UserLoadEntryCommand(AppState& state, QWidget* parent) {
+    JobImage& image = state.job.image;
+    MarkIf(state, RunUserLoadDialog(image, parent));
+    image.flags.userLoadEntered = image.userLoad.userLoad > 0 ? 1 : 0;
+}
+
+void OccupantsCommand(AppState& state, QWidget* parent) {
+    RunOccupantDialog(state.job.image, parent);
+}
+
+void LatentRangeCommand(AppState& state, QWidget* parent) {
+    RunLatentDialog(state.job.image, parent);
+}

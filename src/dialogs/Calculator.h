@@ -1,0 +1,29 @@
+#pragma once
+// The arithmetic of the pop-up calculator: digits, a point, + - * /, equals and clear, worked
+// left to right as a pocket calculator does. No widgets.
+
+#include <QString>
+
+class Calculator {
+public:
+    void digit(int d);
+    void point();
+    // '+', '-', '*' or '/': finishes the pending operation and remembers this one.
+    void operation(QChar op);
+    void equals();
+    void clear();
+
+    // What the display shows: the number being typed or the last result; "E" after an error
+    // (division by zero or an overflow), until cleared.
+    QString display() const;
+    bool failed() const { return failed_; }
+    double value() const;
+
+private:
+    void apply();
+
+    QString entry_;
+    double accumulator_ = 0.0;
+    QChar pending_;
+    bool failed_ = false;
+};
