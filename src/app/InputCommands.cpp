@@ -1,8 +1,11 @@
 #include "app/InputCommands.h"
 
 #include "dialogs/InfiltrationDialogs.h"
+#include "dialogs/InsulModifyDialog.h"
+#include "dialogs/InsulTabDialog.h"
 #include "dialogs/InternalLoadDialogs.h"
 #include "dialogs/MiscLoadDialogs.h"
+#include "dialogs/ProductDialog.h"
 #include "dialogs/SunDialog.h"
 
 namespace {
@@ -54,4 +57,19 @@ void OccupantsCommand(AppState& state, QWidget* parent) {
 
 void LatentRangeCommand(AppState& state, QWidget* parent) {
     RunLatentDialog(state.job.image, parent);
+}
+
+void SelectInsulationCommand(AppState& state, QWidget* parent) {
+    if (Table* insul = state.tables.get(ReferenceTable::Insul))
+        RunInsulationDialog(state.job.image, *insul, parent);
+}
+
+void SelectProductCommand(AppState& state, QWidget* parent) {
+    if (Table* product = state.tables.get(ReferenceTable::Product))
+        RunProductDialog(state.job, *product, parent);
+}
+
+void AddInsulationCommand(AppState& state, QWidget* parent) {
+    if (Table* insul = state.tables.get(ReferenceTable::Insul))
+        RunInsulationMaintenance(*insul, parent);
 }

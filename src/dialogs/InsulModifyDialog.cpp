@@ -1,0 +1,153 @@
+#include "dialogs/InsulModifyDialog.h"
+
+#include "dialogs/BrowseList.h"
+#include "dialogs/DialogHooks.h"
+#include "dialogs/FieldsDialog.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/Text1252.h"
+#include "job/FixedText.h"
+#include "tables/TableResult.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace {
+
+const QString Title = QStringLiteral("Add / Edit Insulation");
+
+QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TInsulAddDialog::TInsulAddDialog(const TInsulEdit& edit, QWidget* parent) : KitDialog(parent) {
+    setObjectName(QStringLiteral("TInsulAddDialog"));
+    setWindowTitle(Title);
+    const std::size_t length = strnlen(edit.name, sizeof edit.name);
+    name_ = new QLineEdit(From1252(std::string_view(edit.name, length)), this);
+    name_->setObjectName(QStringLiteral("insulation"));
+    name_->setMaxLength(26);
+    name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 20);
+    factor_ = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 120, 2, this);
+    factor_->setObjectName(QStringLiteral("factor"));
+    factor_->setValue(edit.factor);
+    const int kFlag = edit.kFlag;
+    type_ = RadioGroup(QStringLiteral("&Type"),
+                       {QStringLiteral("K Factor"), QStringLiteral("U Factor")},
+                       {QStringLiteral("kFactor"), QStringLiteral("uFactor")},
+                       {kFlag != 0 ? 1 : 0, kFlag != 0 ? 0 : 1}, this);
+    auto* grid = new QGridLayout;
+    auto* nameLabel = new QLabel(QStringLiteral("&Insulation"), this);
+    nameLabel->setBuddy(name_);
+    auto* factorLabel = new QLabel(QStringLiteral("Factor &Value"), this);
+    factorLabel->setBuddy(factor_);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(name_, 0, 1);
+    grid->addWidget(factorLabel, 1, 0);
+    grid->addWidget(factor_, 1, 1);
+    grid->addWidget(type_, 2, 0, 1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    name_->setFocus();
+}
+
+void TInsulAddDialog::confirm() {
+    if (CheckFieldRanges(this, {factor_}))
+        accept();
+}
+
+TInsulEdit TInsulAddDialog::edit() const {
+    TInsulEdit e{};
+    const std::string name = To1252(name_->text());
+    std::memcpy(e.name, name.data(), std::min(name.size(), sizeof e.name - 1));
+    e.factor = std::round(factor_->value() * 100.0) / 100.0;
+    const std::vector<uint16_t> flags = RadioFlags(type_);
+    e.kFlag = static_cast<int16_t>(flags.at(0));
+    e.uFlag = static_cast<int16_t>(flags.at(1));
+    return e;
+}
+
+TInsulModifyDialog::TInsulModifyDialog(InsulationMaintenance& maintenance, QWidget* parent)
+    : KitDialog(parent), maintenance_(maintenance),
+      list_(new BrowseList(QStringLiteral("&Insulation List"),
+                           {{QStringLiteral("Insulation"), 27}, {QStringLiteral("Factor"), 8}},
+                           this)) {
+    setObjectName(QStringLiteral("TInsulModifyDialog"));
+    setWindowTitle(Title);
+    list_->setMinimumHeight(300);
+    auto* add = Button(QStringLiteral("&ADD"), "addButton", this);
+    auto* edit = Button(QStringLiteral("&EDIT"), "editButton", this);
+    auto* remove = Button(QStringLiteral("&D"), "deleteButton", this);
+    auto* ok = Button(QStringLiteral("&O"), "okButton", this);
+    ok->setDefault(true);
+    connect(add, &QPushButton::clicked, this, [this] { this->add(); });
+    connect(edit, &QPushButton::clicked, this, [this] { this->edit(); });
+    connect(remove, &QPushButton::clicked, this, [this] { toggleDeleted(); });
+    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {add, edit, remove, ok})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    refill(0);
+}
+
+void TInsulModifyDialog::refill(int highlight) {
+    std::vector<QStringList> rows;
+    for (const InsulationMaintenance::Row& row : maintenance_.rows())
+        rows.push_back({From1252(row.name), From1252(row.factor)});
+    list_->setRows(rows);
+    list_->setCurrentRow(highlight);
+}
+
+void TInsulModifyDialog::add() {
+    TInsulAddDialog dialog(InsulationMaintenance::BlankEdit(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    if (maintenance_.Add(dialog.edit()))
+        refill(static_cast<int>(maintenance_.rows().size()) - 1);
+}
+
+void TInsulModifyDialog::edit() {
+    const int row = list_->currentRow();
+    TInsulEdit buffer{};
+    if (row < 0 || !maintenance_.LoadForEdit(row, buffer))
+        return;
+    TInsulAddDialog dialog(buffer, this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    if (maintenance_.Edit(row, dialog.edit()))
+        refill(row);
+}
+
+void TInsulModifyDialog::toggleDeleted() {
+    const int row = list_->currentRow();
+    if (row >= 0 && maintenance_.ToggleDeleted(row))
+        refill(row);
+}
+
+bool RunInsulationMaintenance(Table& insul, QWidget* parent) {
+    InsulationMaintenance maintenance(insul);
+    TInsulModifyDialog dialog(maintenance, parent);
+    const bool ok = RunModal(dialog) == QDialog::Accepted;
+    if (maintenance.Close() != r4success)
+        ShowMessage(parent, {ApplicationTitle(), QString::fromStdString(insul.lastError()),
+                             MessageIcon::Exclamation, MessageButtons::Ok});
+    return ok;
+}

@@ -1,0 +1,141 @@
+#include "dialogs/InsulTabDialog.h"
+
+#include "dialogs/BrowseList.h"
+#include "dialogs/DialogHooks.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/Text1252.h"
+#include "tables/InsulationTable.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const TabLabels[SurfaceCount] = {"1st Wall - N.", "2nd Wall - S.", "3rd Wall - E.",
+                                             "4th Wall - W.", " Ceiling     ", " Floor       "};
+const char* const InchLabels[SurfaceCount] = {"&Inches No Wall", "&Inches So Wall",
+                                              "&Inches Ea Wall", "&Inches We Wall",
+                                              "&Inches Ceiling", "&Inches Floor"};
+
+} // namespace
+
+TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
+                     const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent)
+    : KitDialog(parent), tabs_(new QTabWidget(this)),
+      list_(new BrowseList(QStringLiteral("Insulation Types"),
+                           {{QStringLiteral("Insulation"), 26}, {QStringLiteral("Factor"), 8}},
+                           this)),
+      allWalls_(new QPushButton(QStringLiteral("All &Walls"), this)) {
+    setObjectName(QStringLiteral("TInsulTab"));
+    setWindowTitle(QStringLiteral("Select Insulation"));
+    std::vector<QStringList> listRows;
+    for (const InsulationListRow& row : rows)
+        listRows.push_back({From1252(row.name), From1252(row.factor)});
+    list_->setRows(listRows);
+    list_->setMinimumHeight(260);
+
+    for (int s = 0; s < SurfaceCount; ++s) {
+        rows_[s] = choices[s].row;
+        auto* page = new QWidget(tabs_);
+        auto* grid = new QGridLayout(page);
+        thickness_[s] = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 999.99, 2, page);
+        thickness_[s]->setObjectName(QStringLiteral("thickness%1").arg(s));
+        thickness_[s]->setValue(choices[s].thickness);
+        adjacent_[s] = new IntField(QStringLiteral("[-][#][#][#]"), -999, 999, page);
+        adjacent_[s]->setObjectName(QStringLiteral("adjacentTemp%1").arg(s));
+        adjacent_[s]->setValue(choices[s].adjacentTemp);
+        auto* inches = new QLabel(QLatin1String(InchLabels[s]), page);
+        inches->setBuddy(thickness_[s]);
+        auto* adjacent = new QLabel(QStringLiteral("Adjacent &Temperature"), page);
+        adjacent->setBuddy(adjacent_[s]);
+        grid->addWidget(inches, 0, 0);
+        grid->addWidget(thickness_[s], 0, 1);
+        grid->addWidget(adjacent, 1, 0);
+        grid->addWidget(adjacent_[s], 1, 1);
+        grid->setColumnStretch(2, 1);
+        tabs_->addTab(page, QLatin1String(TabLabels[s]));
+    }
+    allWalls_->setObjectName(QStringLiteral("allWallsButton"));
+    allWalls_->setAutoDefault(false);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(tabs_);
+    side->addWidget(allWalls_, 0, Qt::AlignLeft);
+    side->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addWidget(list_, 1);
+    body->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
+
+    list_->onRowChosen([this](int row) { rows_[tabs_->currentIndex()] = row; });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChanged(tab); });
+    connect(allWalls_, &QPushButton::clicked, this, [this] { allWalls(); });
+    tabChanged(0);
+}
+
+void TInsulTab::tabChanged(int tab) {
+    if (tab < 0 || tab >= SurfaceCount)
+        return;
+    for (int s = 0; s < SurfaceCount; ++s) {
+        thickness_[s]->setEnabled(s == tab);
+        adjacent_[s]->setEnabled(s == tab);
+    }
+    allWalls_->setVisible(tab == NorthWall);
+    allWalls_->setEnabled(tab == NorthWall);
+    // Highlighting the remembered row must not overwrite it (a clamped row stays as it was).
+    const int32_t remembered = rows_[tab];
+    list_->setCurrentRow(remembered);
+    rows_[tab] = remembered;
+}
+
+void TInsulTab::allWalls() {
+    if (tabs_->currentIndex() != NorthWall)
+        return;
+    const int row = list_->currentRow();
+    if (row >= 0)
+        for (int s = NorthWall; s <= Roof; ++s)
+            rows_[s] = row;
+    for (int s = SouthWall; s <= Roof; ++s) {
+        thickness_[s]->setText(thickness_[NorthWall]->text());
+        adjacent_[s]->setText(adjacent_[NorthWall]->text());
+    }
+}
+
+SurfaceChoice TInsulTab::choice(int surface) const {
+    return {rows_[surface], thickness_[surface]->value(), adjacent_[surface]->intValue()};
+}
+
+void TInsulTab::confirm() {
+    for (int s = 0; s < SurfaceCount; ++s) {
+        if (!thickness_[s]->inRange() || !adjacent_[s]->inRange()) {
+            tabs_->setCurrentIndex(s);
+            CheckFieldRanges(this, {thickness_[s], adjacent_[s]});
+            return;
+        }
+    }
+    accept();
+}
+
+bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
+    SurfaceChoice choices[SurfaceCount];
+    for (int s = 0; s < SurfaceCount; ++s) {
+        const TSurface& surface = image.surfaces[s];
+        choices[s] = {surface.insulationRow, surface.thickness, surface.adjacentTemp};
+    }
+    TInsulTab dialog(InsulationListRows(insul), choices, parent);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return false;
+    for (int s = 0; s < SurfaceCount; ++s)
+        choices[s] = dialog.choice(s);
+    const FileResult applied = ApplyInsulationChoices(image, &insul, choices);
+    if (!applied.ok)
+        ShowMessage(parent, {ApplicationTitle(), QString::fromStdString(applied.message),
+                             MessageIcon::Exclamation, MessageButtons::Ok});
+    return true;
+}

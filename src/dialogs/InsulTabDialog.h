@@ -1,0 +1,50 @@
+#pragma once
+// "Select Insulation": one list of the insulation table in name order over six tabs, one per
+// surface (north, south, east, west wall, ceiling, floor). Each tab remembers its row and has its
+// own thickness and adjacent temperature; "All &Walls" on the first tab copies the north wall's
+// choice to the other walls and the ceiling, never to the floor.
+
+#include "dialogs/KitDialog.h"
+#include "job/JobImage.h"
+#include "tables/SurfaceInsulation.h"
+
+#include <string>
+#include <vector>
+
+class BrowseList;
+class IntField;
+class QPushButton;
+class QTabWidget;
+class RealField;
+class Table;
+struct InsulationListRow;
+
+class TInsulTab : public KitDialog {
+public:
+    TInsulTab(const std::vector<InsulationListRow>& rows,
+              const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent = nullptr);
+
+    SurfaceChoice choice(int surface) const;
+    QTabWidget* tabs() const { return tabs_; }
+    BrowseList* list() const { return list_; }
+    QPushButton* allWallsButton() const { return allWalls_; }
+
+protected:
+    void confirm() override;
+
+private:
+    void tabChanged(int tab);
+    void allWalls();
+
+    QTabWidget* tabs_;
+    BrowseList* list_;
+    QPushButton* allWalls_;
+    int32_t rows_[SurfaceCount];
+    RealField* thickness_[SurfaceCount];
+    IntField* adjacent_[SurfaceCount];
+};
+
+// Runs the dialog on the job's surfaces; OK writes the six surface records from the table. A
+// surface whose row the table no longer has keeps its insulation, and the user is told. Returns
+// true after OK.
+bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent);

@@ -1,0 +1,219 @@
+#include "dialogs/ProductDialog.h"
+
+#include "dialogs/BrowseList.h"
+#include "dialogs/DialogHooks.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/Text1252.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString Long8 = QStringLiteral("[#][#][#][#][#][#][#][#]");
+
+template <typename Field> Field* Named(Field* field, const char* name) {
+    field->setObjectName(QLatin1String(name));
+    return field;
+}
+
+void AddRow(QGridLayout* grid, int row, const QString& label, QWidget* field) {
+    auto* text = new QLabel(label);
+    text->setBuddy(field);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+} // namespace
+
+TProductPageView::TProductPageView(Table& product, const std::vector<ProductListRow>& rows,
+                                   const TProductPage& page, bool withEstimate, QWidget* parent)
+    : QWidget(parent), product_(product), rows_(rows), opened_(page),
+      list_(new BrowseList(QStringLiteral("Product &List"), {{QStringLiteral("Product"), 32}},
+                           this)) {
+    enteringTemp_ =
+        Named(new IntField(QStringLiteral("[-][#][#][#]"), -50, 330, this), "enteringTemp");
+    quantity_ = Named(new IntField(Long8, 0, 90000000, this), "quantity");
+    pulldown_ = Named(new IntField(QStringLiteral("[-][#][#][#]"), 1, 96, this), "pulldownHours");
+    respFactor_ =
+        Named(new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 400, 2, this), "respFactor");
+    respWeight_ = Named(new IntField(Long8, 0, 90000000, this), "respWeight");
+    listIndex_ =
+        Named(new IntField(QStringLiteral("[#][#][#][#][#]"), 0, 32000, this), "listIndex");
+    recordNo_ = Named(new IntField(Long8, 1, 90000000, this), "recordNo");
+    listIndex_->setVisible(false);
+    recordNo_->setVisible(false);
+
+    enteringTemp_->setValue(page.enteringTemp);
+    quantity_->setValue(page.quantity);
+    pulldown_->setValue(page.pulldownHours);
+    respFactor_->setValue(page.respFactor);
+    respWeight_->setValue(page.respWeight);
+    listIndex_->setValue(page.listIndex);
+    recordNo_->setValue(page.recordNo);
+
+    std::vector<QStringList> listRows;
+    listRows.reserve(rows_.size());
+    for (const ProductListRow& row : rows_)
+        listRows.push_back({From1252(row.name)});
+    list_->setRows(listRows);
+    list_->setMinimumHeight(220);
+
+    auto* fields = new QGridLayout;
+    AddRow(fields, 0, QStringLiteral("Entering &Temp/f"), enteringTemp_);
+    AddRow(fields, 1, QStringLiteral("&Quan Product/lb"), quantity_);
+    AddRow(fields, 2, QStringLiteral("&Pulldown Hours"), pulldown_);
+    AddRow(fields, 3, QStringLiteral("Resp &Factor"), respFactor_);
+    AddRow(fields, 4, QStringLiteral("&Resp/Load/lb"), respWeight_);
+    if (withEstimate) {
+        estimate_ = Named(new QPushButton(QStringLiteral("&Estimate Lbs"), this), "estimateButton");
+        estimate_->setAutoDefault(false);
+        fields->addWidget(estimate_, 1, 2);
+        connect(estimate_, &QPushButton::clicked, this, [this] { estimate(); });
+    }
+    fields->setRowStretch(5, 1);
+
+    auto* info = new QVBoxLayout;
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (int i = 0; i < 5; ++i) {
+        lines_[i] = new QLabel(this);
+        lines_[i]->setObjectName(QStringLiteral("information%1").arg(i));
+        lines_[i]->setFont(fixed);
+        lines_[i]->setTextFormat(Qt::PlainText);
+        info->addWidget(lines_[i]);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(list_, 1);
+    top->addLayout(fields);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(info);
+    layout->addWidget(listIndex_);
+    layout->addWidget(recordNo_);
+
+    list_->onRowChosen([this](int row) { chooseRow(row); });
+    list_->setCurrentRow(page.listIndex);
+    loading_ = false;
+    showInformation();
+}
+
+void TProductPageView::chooseRow(int row) {
+    if (loading_ || row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+        return;
+    listIndex_->setText(QString::number(row));
+    recordNo_->setText(QString::number(rows_[static_cast<std::size_t>(row)].recordNo));
+    showInformation();
+}
+
+void TProductPageView::showInformation() {
+    const ProductInformation info = ReadProductInformation(product_, recordNo_->intValue());
+    lines_[0]->setText(From1252(info.packageType));
+    lines_[1]->setText(From1252(info.packageSize));
+    lines_[2]->setText(From1252(info.suggested));
+    lines_[3]->setText(From1252(info.factors));
+    lines_[4]->setText(From1252(info.respiration));
+    if (!info.respirationEnabled) {
+        respFactor_->setText(QStringLiteral("0"));
+        respWeight_->setText(QStringLiteral("0"));
+    }
+    respFactor_->setEnabled(info.respirationEnabled);
+    respWeight_->setEnabled(info.respirationEnabled);
+}
+
+void TProductPageView::estimate() {
+    const EstimateOutcome outcome = EstimateLbs(product_, recordNo_->intValue(),
+                                                quantity_->text().toStdString(), productCapacity);
+    quantity_->setText(QString::fromStdString(outcome.quantityText));
+    if (onEstimate)
+        onEstimate(outcome.estimateMark);
+}
+
+QStringList TProductPageView::informationLines() const {
+    QStringList texts;
+    for (const QLabel* line : lines_)
+        texts << line->text();
+    return texts;
+}
+
+TProductPage TProductPageView::page() const {
+    TProductPage p = opened_;
+    p.enteringTemp = enteringTemp_->intValue();
+    p.quantity = quantity_->intValue();
+    p.pulldownHours = pulldown_->intValue();
+    // A stored factor with more decimals than shown stays as it was while its text is unchanged.
+    const double openedFactor = opened_.respFactor;
+    QString openedText;
+    openedText.setNum(std::isfinite(openedFactor) ? openedFactor : 0.0, 'f', 2);
+    if (respFactor_->text() != openedText)
+        p.respFactor = std::round(respFactor_->value() * 100.0) / 100.0;
+    p.respWeight = respWeight_->intValue();
+    p.listIndex = listIndex_->intValue();
+    p.recordNo = recordNo_->intValue();
+    return p;
+}
+
+std::vector<NumberField*> TProductPageView::checkedFields() const {
+    return {enteringTemp_, quantity_, pulldown_, respFactor_, respWeight_, listIndex_, recordNo_};
+}
+
+TProductDialog::TProductDialog(Table& product, const TProductPage (&pages)[ProductSlotCount],
+                               char estimateMark, int32_t productCapacity, QWidget* parent)
+    : KitDialog(parent), tabs_(new QTabWidget(this)), mark_(estimateMark) {
+    setObjectName(QStringLiteral("TProductDialog"));
+    setWindowTitle(QStringLiteral("Product Selection"));
+    const std::vector<ProductListRow> rows = ProductListRows(product);
+    const char* const tabTexts[ProductSlotCount] = {"&1st \n Product", "&2nd \n Product",
+                                                    "&3rd \n Product", "&4th \n Product",
+                                                    "&5th \n Product"};
+    for (int p = 0; p < ProductSlotCount; ++p) {
+        pages_[p] = new TProductPageView(product, rows, pages[p], p == 0, tabs_);
+        pages_[p]->setObjectName(QStringLiteral("page%1").arg(p + 1));
+        pages_[p]->productCapacity = productCapacity;
+        tabs_->addTab(pages_[p], QLatin1String(tabTexts[p]));
+    }
+    pages_[0]->onEstimate = [this](char mark) { mark_ = mark; };
+    setDialogHelpContext(QStringLiteral("1110"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), true));
+}
+
+void TProductDialog::confirm() {
+    for (int p = 0; p < ProductSlotCount; ++p) {
+        for (NumberField* field : pages_[p]->checkedFields()) {
+            if (field->inRange())
+                continue;
+            tabs_->setCurrentIndex(p);
+            CheckFieldRanges(this, {field});
+            return;
+        }
+    }
+    accept();
+}
+
+bool RunProductDialog(Job& job, Table& product, QWidget* parent) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const char mark = job.image.products[0].estimateMark;
+    TProductPage pages[ProductSlotCount];
+    for (int p = 0; p < ProductSlotCount; ++p) {
+        LocateProductSlot(product, job.image.products[p]);
+        pages[p] = PageOfSlot(job.image.products[p]);
+    }
+    TProductDialog dialog(product, pages, mark, job.run.storageWeight, parent);
+    QApplication::restoreOverrideCursor();
+    if (RunModal(dialog) != QDialog::Accepted)
+        return false;
+    job.image.products[0].estimateMark = dialog.estimateMark();
+    job.run.productMarker = dialog.estimateMark();
+    for (int p = 0; p < ProductSlotCount; ++p)
+        CommitProductPage(product, job.image.products[p], dialog.pageView(p)->page());
+    return true;
+}

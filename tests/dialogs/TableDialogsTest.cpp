@@ -1,0 +1,286 @@
+#include "DialogTestSupport.h"
+
+#include "calc/ProductLoad.h"
+#include "dialogs/BrowseList.h"
+#include "dialogs/InsulModifyDialog.h"
+#include "dialogs/InsulTabDialog.h"
+#include "dialogs/ProductDialog.h"
+#include "job/ClearJob.h"
+#include "job/Defaults.h"
+#include "job/FixedText.h"
+#include "tables/InsulationTable.h"
+#include "tables/ReferenceTables.h"
+#include "tables/ShippedTables.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<Table> OpenTable(const TempFolder& folder, ReferenceTable which) {
+    std::string message;
+    EXPECT_TRUE(RestoreMissingTable(folder.path(), which, ShippedTableFolders(), message))
+        << message;
+    std::unique_ptr<Table> table = OpenReferenceTable(folder.path(), which, message);
+    EXPECT_NE(table, nullptr) << message;
+    return table;
+}
+
+std::string Trimmed(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+class TableDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ClearJob(job, BuiltInDefaults());
+        TJobHeader& h = job.image.header;
+        h.boxTemp = 35;
+        h.length = 10.0;
+        h.width = 10.0;
+        h.height = 8.0;
+        ResetProducts(job.image, h.boxTemp);
+        job.run.storageWeight = EstimateProductCapacity(h);
+    }
+    TempFolder folder;
+    MessageScript messages;
+    Job job;
+};
+
+// The list row whose text starts with `name` (after trimming), or -1.
+int RowNamed(const BrowseList& list, const QString& name) {
+    for (int r = 0; r < list.rowCount(); ++r)
+        if (list.row(r).value(0).trimmed() == name)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(TableDialogs, InsulationAllWallsLeavesTheFloorAndEachTabKeepsItsRow) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    const std::vector<InsulationListRow> rows = InsulationListRows(*insul);
+    ASSERT_GE(rows.size(), 6u);
+    job.image.surfaces[Floor].insulationRow = 5;
+    job.image.surfaces[Floor].thickness = 6.0;
+    job.image.surfaces[Floor].adjacentTemp = 55;
+    ModalScript modal({[&](QDialog& d) {
+        auto& tab = dynamic_cast<TInsulTab&>(d);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Select Insulation"));
+        EXPECT_EQ(tab.list()->rowCount(), static_cast<int>(rows.size()));
+        EXPECT_EQ(tab.list()->row(0).value(1).toStdString(), rows[0].factor);
+        EXPECT_EQ(tab.tabs()->tabText(4), QStringLiteral(" Ceiling     "));
+        EXPECT_FALSE(tab.allWallsButton()->isHidden());
+        tab.list()->setCurrentRow(3);
+        SetField(d, "thickness0", QStringLiteral("4"));
+        SetField(d, "adjacentTemp0", QStringLiteral("95"));
+        tab.allWallsButton()->click();
+        tab.tabs()->setCurrentIndex(Floor);
+        EXPECT_TRUE(tab.allWallsButton()->isHidden());
+        EXPECT_EQ(tab.list()->currentRow(), 5);
+        tab.tabs()->setCurrentIndex(EastWall);
+        EXPECT_EQ(tab.list()->currentRow(), 3);
+        EXPECT_EQ(FieldText(d, "adjacentTemp2"), QStringLiteral("95"));
+        tab.list()->setCurrentRow(1); // the east wall alone takes row 1
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr));
+    for (int s : {NorthWall, SouthWall, WestWall, Roof}) {
+        EXPECT_EQ(+job.image.surfaces[s].insulationRow, 3) << s;
+        EXPECT_EQ(+job.image.surfaces[s].thickness, 4.0) << s;
+        EXPECT_EQ(+job.image.surfaces[s].adjacentTemp, 95) << s;
+        EXPECT_EQ(Trimmed(GetText(job.image.surfaces[s].insulationName)),
+                  Trimmed(rows[3].name.substr(rows[3].name.find_first_not_of(' '))));
+    }
+    EXPECT_EQ(+job.image.surfaces[EastWall].insulationRow, 1);
+    EXPECT_EQ(+job.image.surfaces[Floor].insulationRow, 5);
+    EXPECT_EQ(+job.image.surfaces[Floor].thickness, 6.0);
+    EXPECT_EQ(+job.image.surfaces[Floor].adjacentTemp, 55);
+}
+
+TEST_F(TableDialogs, InsulationCancelChangesNothing) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    const JobImage before = job.image;
+    ModalScript modal({[](QDialog& d) {
+        dynamic_cast<TInsulTab&>(d).allWallsButton()->click();
+        SetField(d, "thickness0", QStringLiteral("9"));
+        return ClickCancel(d);
+    }});
+    EXPECT_FALSE(RunInsulationDialog(job.image, *insul, nullptr));
+    EXPECT_EQ(std::memcmp(&before, &job.image, sizeof before), 0);
+}
+
+TEST_F(TableDialogs, ProductMissingFromTheTableIsAddedAndHighlighted) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    const int32_t before = product->d4recCountDo();
+    SetPadded(job.image.products[1].productName, "Zebra fillets", ProductNameWidth);
+    job.image.products[1].calcFlag = 1;
+    job.image.products[1].specHeatAbove = 0.8;
+    std::vector<QString> help;
+    const HelpHandler previous = SetHelpHandler([&](const QString& c) { help.push_back(c); });
+    ModalScript modal({[](QDialog& d) {
+        auto& dialog = dynamic_cast<TProductDialog&>(d);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Product Selection"));
+        EXPECT_EQ(dialog.tabs()->tabText(1), QStringLiteral("&2nd \n Product"));
+        const BrowseList* list = dialog.pageView(1)->list();
+        EXPECT_EQ(list->row(list->currentRow()).value(0).trimmed(),
+                  QStringLiteral("Zebra fillets"));
+        EXPECT_EQ(dialog.pageView(1)->estimateButton(), nullptr);
+        d.findChild<QPushButton*>(QStringLiteral("helpButton"))->click();
+        return ClickCancel(d);
+    }});
+    EXPECT_FALSE(RunProductDialog(job, *product, nullptr));
+    SetHelpHandler(previous);
+    EXPECT_GE(product->d4recCountDo(), before + 1); // "None" may have been added as well
+    EXPECT_EQ(product->d4seek(std::string("Zebra fillets") + std::string(19, ' ')), r4success);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0], QStringLiteral("1110"));
+}
+
+TEST_F(TableDialogs, ProductWithoutRespirationForcesBothFieldsToZero) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    ModalScript modal({[](QDialog& d) {
+        auto& dialog = dynamic_cast<TProductDialog&>(d);
+        TProductPageView* page = dialog.pageView(0);
+        const int poultry = RowNamed(*page->list(), QStringLiteral("Poultry, iced, 30 lb carton"));
+        EXPECT_GE(poultry, 0);
+        page->findChild<QLineEdit*>(QStringLiteral("respFactor"))->setText(QStringLiteral("5"));
+        page->list()->setCurrentRow(poultry);
+        EXPECT_EQ(page->informationLines().value(4), QStringLiteral("No resp/fact this Product"));
+        auto* factor = page->findChild<QLineEdit*>(QStringLiteral("respFactor"));
+        EXPECT_EQ(factor->text(), QStringLiteral("0"));
+        EXPECT_FALSE(factor->isEnabled());
+        EXPECT_EQ(page->findChild<QLineEdit*>(QStringLiteral("listIndex"))->text(),
+                  QString::number(poultry));
+        EXPECT_TRUE(page->informationLines().value(3).startsWith(QStringLiteral("Factors: ")));
+        page->findChild<QLineEdit*>(QStringLiteral("quantity"))->setText(QStringLiteral("10"));
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunProductDialog(job, *product, nullptr));
+    for (const MessageRequest& m : messages.shown)
+        ADD_FAILURE() << m.text.toStdString();
+    const TProductSlot& slot = job.image.products[0];
+    EXPECT_EQ(Trimmed(GetText(slot.productName)), "Poultry, iced, 30 lb carton");
+    EXPECT_EQ(+slot.calcFlag, 2);
+    EXPECT_EQ(+slot.productWeight, 300); // (32 - 2) lb of product in each of 10 cartons
+    EXPECT_EQ(+slot.respFactor, 0.0);
+}
+
+TEST_F(TableDialogs, EstimateLbsTogglesAndItsMarkIsKeptOnOk) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    const int32_t capacity = job.run.storageWeight;
+    ASSERT_EQ(capacity, 2160);
+    job.image.products[0].quantity = 100;
+    ModalScript modal({[&](QDialog& d) {
+                           auto& dialog = dynamic_cast<TProductDialog&>(d);
+                           QPushButton* estimate = dialog.pageView(0)->estimateButton();
+                           auto quantity = [&] {
+                               return dialog.pageView(0)
+                                   ->findChild<QLineEdit*>(QStringLiteral("quantity"))
+                                   ->text();
+                           };
+                           estimate->click();
+                           EXPECT_EQ(quantity(), QString::number(capacity));
+                           EXPECT_EQ(dialog.estimateMark(), '*');
+                           estimate->click();
+                           EXPECT_EQ(quantity(), QString());
+                           EXPECT_EQ(dialog.estimateMark(), ' ');
+                           estimate->click();
+                           return ClickOk(d);
+                       },
+                       [](QDialog& d) {
+                           SetField(d, "pulldownHours", QStringLiteral("0"));
+                           EXPECT_EQ(ClickOk(d), QDialog::Rejected);
+                           return ClickCancel(d);
+                       }});
+    EXPECT_TRUE(RunProductDialog(job, *product, nullptr));
+    EXPECT_EQ(job.image.products[0].estimateMark, '*');
+    EXPECT_EQ(+job.image.products[0].quantity, capacity);
+    EXPECT_FALSE(RunProductDialog(job, *product, nullptr));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range 1..96"));
+}
+
+TEST_F(TableDialogs, ChoosingNoneEmptiesTheSlot) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    ModalScript modal({[](QDialog& d) {
+        TProductPageView* page = dynamic_cast<TProductDialog&>(d).pageView(0);
+        const int none = RowNamed(*page->list(), QStringLiteral("None"));
+        EXPECT_GE(none, 0);
+        page->list()->setCurrentRow(none);
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunProductDialog(job, *product, nullptr));
+    EXPECT_EQ(Trimmed(GetText(job.image.products[0].productName)), "None");
+    EXPECT_EQ(+job.image.products[0].calcFlag, 0);
+    EXPECT_EQ(+job.image.products[0].quantity, 0);
+}
+
+TEST_F(TableDialogs, MaintenanceAddsValidatesMarksAndPacks) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    const int32_t count = insul->d4recCountDo();
+    auto addStep = [](const char* name, const char* factor, bool uFactor) {
+        return [=](QDialog& e) {
+            EXPECT_EQ(e.windowTitle(), QStringLiteral("Add / Edit Insulation"));
+            SetField(e, "insulation", QLatin1String(name));
+            SetField(e, "factor", QLatin1String(factor));
+            if (uFactor)
+                e.findChild<QRadioButton*>(QStringLiteral("uFactor"))->click();
+            return ClickOk(e);
+        };
+    };
+    ModalScript modal({[&](QDialog& d) {
+        auto& list = dynamic_cast<TInsulModifyDialog&>(d);
+        EXPECT_EQ(list.list()->rowCount(), count);
+        auto* add = d.findChild<QPushButton*>(QStringLiteral("addButton"));
+        add->click(); // "ab": refused without a message
+        add->click(); // factor 0: refused
+        add->click(); // taken, first letter upper-cased
+        EXPECT_EQ(list.list()->rowCount(), count + 1);
+        EXPECT_EQ(list.list()->row(count).value(0), QStringLiteral(" Zz foam"));
+        EXPECT_EQ(list.list()->row(count).value(1), QStringLiteral("  0.25 U"));
+        auto* mark = d.findChild<QPushButton*>(QStringLiteral("deleteButton"));
+        list.list()->setCurrentRow(0);
+        mark->click();
+        EXPECT_TRUE(list.list()->row(0).value(0).startsWith(u'@'));
+        mark->click();
+        EXPECT_TRUE(list.list()->row(0).value(0).startsWith(u' '));
+        list.list()->setCurrentRow(1);
+        mark->click(); // stays marked: removed by the pack
+        d.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        return d.result();
+    }});
+    // The edit dialogs open in the order of the clicks.
+    modal.add(addStep("ab", "1.5", false));
+    modal.add(addStep("abc", "0", false));
+    modal.add(addStep("zz foam", "0.25", true));
+    const std::string second = [&] {
+        insul->d4tagSelect(nullptr);
+        insul->d4go(2);
+        return insul->f4str("INSULATION");
+    }();
+    insul->d4tagSelect(insul->d4tag(InsulTagName));
+    EXPECT_TRUE(RunInsulationMaintenance(*insul, nullptr));
+    EXPECT_EQ(modal.unexpected, 0);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(insul->d4recCountDo(), count); // one added, one packed away
+    EXPECT_EQ(FindInsulation(*insul, second), 0);
+    EXPECT_NE(FindInsulation(*insul, "Zz foam"), 0);
+    // Back in name order: the new record sits at its alphabetical place, the last row.
+    const std::vector<InsulationListRow> rows = InsulationListRows(*insul);
+    EXPECT_EQ(Trimmed(rows.back().name.substr(rows.back().name.find_first_not_of(' '))), "Zz foam");
+}
