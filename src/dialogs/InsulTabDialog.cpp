@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -59,6 +60,9 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
         grid->setColumnStretch(2, 1);
         tabs_->addTab(page, QLatin1String(TabLabels[s]));
     }
+    // Room for all six tabs side by side, without scroll arrows.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 8);
     allWalls_->setObjectName(QStringLiteral("allWallsButton"));
     allWalls_->setAutoDefault(false);
 
