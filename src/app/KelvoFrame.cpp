@@ -1,6 +1,7 @@
 #include "app/KelvoFrame.h"
 
 #include "app/AboutDialog.h"
+#include "app/EquipmentCommands.h"
 #include "app/HelpWindow.h"
 #include "app/InputCommands.h"
 #include "app/LockIndicators.h"
@@ -78,6 +79,11 @@ void KelvoFrame::buildOperations() {
         {ElectricLoads, [this] { ElectricLoadsCommand(state_, this); }},
         {Lighting, [this] { LightingCommand(state_, this); }},
         {Exit, [this] { close(); }},
+        {UnitSearch, [this] { UnitSearchCommand(state_, this); }},
+        {CoilSearch, [this] { CoilSearchCommand(state_, this); }},
+        {SpotUnit, [this] { SpotUnitCommand(state_, this); }},
+        {SpotCoil, [this] { SpotCoilCommand(state_, this); }},
+        {UnitProductCodes, [this] { UnitCodesCommand(this); }},
         {HelpIndex, [this] { openHelp(QStringLiteral("contents")); }},
         {About, [this] { showAbout(); }},
         {ToolBar, [this] { toggleToolBar(); }},

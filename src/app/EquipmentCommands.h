@@ -1,0 +1,18 @@
+#pragma once
+// The Equipment menu and the product codes card: Unit Search, Coil Search, Spot Unit, Spot Coil
+// and Condensing Unit Product Codes. Each runs its dialogs; the caller redraws afterwards.
+
+#include "app/AppState.h"
+
+class QWidget;
+
+inline constexpr const char* NoUnitsMessage = "No Matching Units on File";
+inline constexpr const char* NoUnitsTitle = "Unit Search";
+inline constexpr const char* NoCoilsMessage = "No Matching Coils on File";
+inline constexpr const char* NoCoilsTitle = "Coil Search";
+
+void UnitSearchCommand(AppState& state, QWidget* parent);
+void CoilSearchCommand(AppState& state, QWidget* parent);
+void SpotUnitCommand(AppState& state, QWidget* parent);
+void SpotCoilCommand(AppState& state, QWidget* parent);
+bool UnitCodesCommand(QWidget* parent);

@@ -1,0 +1,38 @@
+#include "dialogs/ChoiceListDialog.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+ChoiceListDialog::ChoiceListDialog(const QString& caption, const std::vector<BrowseColumn>& columns,
+                                   const std::vector<QStringList>& rows, int selected,
+                                   const QString& desired, QWidget* parent)
+    : KitDialog(parent), list_(new BrowseList(QString(), columns, this)),
+      desired_(new QLabel(desired, this)) {
+    setWindowTitle(caption);
+    list_->setObjectName(QStringLiteral("browseList"));
+    list_->setRows(rows);
+    list_->setMinimumHeight(260);
+    desired_->setObjectName(QStringLiteral("desiredLine"));
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    desired_->setFont(fixed);
+    desired_->setTextFormat(Qt::PlainText);
+    // The line is as wide as its text, so the dialog never cuts it.
+    desired_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(desired) + 8);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(desired_);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
+
+    QObject::connect(list_->view(), &QTreeWidget::itemDoubleClicked, this,
+                     [this](QTreeWidgetItem*, int) { confirm(); });
+    list_->setCurrentRow(selected);
+    list_->view()->setFocus();
+}
+
+void ChoiceListDialog::confirm() {
+    chosen_ = list_->currentRow();
+    accept();
+}

@@ -1,0 +1,98 @@
+#include "dialogs/UnitDialogs.h"
+
+#include "dialogs/DialogHooks.h"
+#include "dialogs/NumberField.h"
+#include "dialogs/Text1252.h"
+#include "equipment/UnitSearch.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+TUnitDialog::TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent) : KitDialog(parent) {
+    setObjectName(QStringLiteral("TUnitDialog"));
+    setWindowTitle(QStringLiteral("Unit Selection"));
+    unitCount_ = new IntField(QStringLiteral("[#][#][#]"), 0, 12, this);
+    unitCount_->setObjectName(QStringLiteral("unitCount"));
+    unitCount_->setValue(unitCount);
+    designTD_ = new IntField(QStringLiteral("[#][#][#]"), 4, 45, this);
+    designTD_->setObjectName(QStringLiteral("designTD"));
+    designTD_->setValue(designTD);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Number of Cond &Units"), unitCount_);
+    form->addRow(QStringLiteral("Desired &Temp Diff / TD"), designTD_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
+    setDialogHelpContext(QStringLiteral("unitsearch"));
+    unitCount_->setFocus();
+    unitCount_->selectAll();
+}
+
+int32_t TUnitDialog::unitCount() const {
+    return unitCount_->intValue();
+}
+
+int32_t TUnitDialog::designTD() const {
+    return designTD_->intValue();
+}
+
+void TUnitDialog::confirm() {
+    if (CheckFieldRanges(this, {unitCount_, designTD_}))
+        accept();
+}
+
+namespace {
+
+std::vector<QStringList> UnitRows(const UnitList& list) {
+    std::vector<QStringList> rows;
+    rows.reserve(list.rows.size());
+    for (const UnitRow& row : list.rows)
+        rows.push_back({From1252(row.model), From1252(row.btuh), From1252(row.nominalHp),
+                        From1252(row.runHours), From1252(row.brand), From1252(row.type)});
+    return rows;
+}
+
+} // namespace
+
+TSearchUnitDialog::TSearchUnitDialog(const UnitList& list, QWidget* parent)
+    : ChoiceListDialog(QStringLiteral("Condensing Units"),
+                       {{QStringLiteral("Model"), 14},
+                        {QStringLiteral("btuh"), 12},
+                        {QStringLiteral("Nom HP"), 7},
+                        {QStringLiteral("run/hrs"), 6},
+                        {QStringLiteral("Brand"), 8},
+                        {QStringLiteral("Type"), 6}},
+                       UnitRows(list), list.selected, From1252(list.desired), parent) {
+    setObjectName(QStringLiteral("TSearchUnitDialog"));
+    setDialogHelpContext(QStringLiteral("unitsearch"));
+}
+
+bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent) {
+    BeginUnitSelection(job, state);
+    TUnitDialog dialog(job.image.unit.unitCount, job.image.unit.designTD, parent);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return false;
+    return ConfirmUnitSelection(job, dialog.unitCount(), dialog.designTD());
+}
+
+bool ShowUnitList(Job& job, Table& units, EquipmentState& state, QWidget* parent) {
+    if (job.image.unit.unitCount < 1) {
+        job.image.unit.unitSelected = 0;
+        return false;
+    }
+    const UnitList list = BuildUnitList(job, units, state);
+    TUnitSelection before;
+    std::memcpy(&before, &job.image.unit, sizeof before);
+    TSearchUnitDialog dialog(list, parent);
+    const int row = RunModal(dialog) == QDialog::Accepted ? dialog.chosenRow() : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= list.rows.size()) {
+        CancelUnitList(job, state);
+        return false;
+    }
+    StoreUnitRow(job, list.rows[static_cast<std::size_t>(row)]);
+    AcceptUnitList(job, before);
+    return true;
+}
