@@ -245,7 +245,7 @@ TEST_F(Frame, EditingOnlyTheAmbientKeepsTheJobUnmodifiedAndDropsTheUnit) {
     state.job.run.modified = false;
     state.job.image.unit.unitSelected = 1;
     frame->updateCommands();
-    EXPECT_TRUE(Enabled(CoilSearch) == false); // no operation yet, whatever the rule
+    EXPECT_TRUE(Enabled(CoilSearch)); // a selected unit enables the coil search
     ModalScript modal({[](QDialog& d) {
         EXPECT_EQ(FieldText(d, "jobName"), QStringLiteral("Edit"));
         SetField(d, "designAmbient", QStringLiteral("105"));
