@@ -13,23 +13,17 @@
 namespace {
 
 // Context anchors and the pages that hold them.
-constexpr std::array<std::pair<const char*, const char*>, 16> ContextPages{{
-    {"contents", "index.html"},
-    {"commands", "commands.html"},
-    {"1088", "jobinfo.html"},
-    {"1089", "jobinfo.html"},
-    {"1090", "jobinfo.html"},
-    {"1091", "jobinfo.html"},
-    {"1092", "jobinfo.html"},
-    {"1093", "jobinfo.html"},
-    {"1094", "jobinfo.html"},
-    {"1095", "jobinfo.html"},
-    {"1096", "jobinfo.html"},
-    {"1098", "jobinfo.html"},
-    {"1099", "jobinfo.html"},
-    {"1066", "loads.html"},
-    {"1110", "loads.html"},
-    {"defaults", "defaults.html"},
+constexpr std::array<std::pair<const char*, const char*>, 20> ContextPages{{
+    {"contents", "index.html"},       {"commands", "commands.html"},
+    {"1088", "jobinfo.html"},         {"1089", "jobinfo.html"},
+    {"1090", "jobinfo.html"},         {"1091", "jobinfo.html"},
+    {"1092", "jobinfo.html"},         {"1093", "jobinfo.html"},
+    {"1094", "jobinfo.html"},         {"1095", "jobinfo.html"},
+    {"1096", "jobinfo.html"},         {"1098", "jobinfo.html"},
+    {"1099", "jobinfo.html"},         {"1066", "loads.html"},
+    {"1110", "loads.html"},           {"defaults", "defaults.html"},
+    {"unitsearch", "equipment.html"}, {"coilsearch", "equipment.html"},
+    {"spot", "equipment.html"},       {"unitcodes", "equipment.html"},
 }};
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ChoiceListDialog::ChoiceListDialog(const QString& caption, const std::vector<BrowseColumn>& columns,
                                    const std::vector<QStringList>& rows, int selected,
                                    const QString& desired, QWidget* parent)
@@ -13,6 +15,7 @@ ChoiceListDialog::ChoiceListDialog(const QString& caption, const std::vector<Bro
     setWindowTitle(caption);
     list_->setObjectName(QStringLiteral("browseList"));
     list_->setRows(rows);
+    fitColumns(rows);
     list_->setMinimumHeight(260);
     desired_->setObjectName(QStringLiteral("desiredLine"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -30,6 +33,25 @@ ChoiceListDialog::ChoiceListDialog(const QString& caption, const std::vector<Bro
                      [this](QTreeWidgetItem*, int) { confirm(); });
     list_->setCurrentRow(selected);
     list_->view()->setFocus();
+}
+
+void ChoiceListDialog::fitColumns(const std::vector<QStringList>& rows) {
+    // The columns keep their widths in characters, widened where a text is longer: a model code
+    // or a brand is never shown cut.
+    QTreeWidget* view = list_->view();
+    const QFontMetrics metrics(view->font());
+    int total = 0;
+    for (int column = 0; column < view->columnCount(); ++column) {
+        int width = view->columnWidth(column);
+        for (const QStringList& row : rows) {
+            if (column < row.size())
+                width = std::max(width, metrics.horizontalAdvance(row[column]) + 16);
+        }
+        view->setColumnWidth(column, width);
+        total += width;
+    }
+    view->setTextElideMode(Qt::ElideNone);
+    view->setMinimumWidth(std::max(view->minimumWidth(), total + 24));
 }
 
 void ChoiceListDialog::confirm() {

@@ -24,6 +24,8 @@ protected:
     void confirm() override;
 
 private:
+    void fitColumns(const std::vector<QStringList>& rows);
+
     BrowseList* list_;
     QLabel* desired_;
     int chosen_ = -1;

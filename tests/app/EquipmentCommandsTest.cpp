@@ -1,6 +1,7 @@
 #include "../dialogs/DialogTestSupport.h"
 
 #include "app/EquipmentCommands.h"
+#include "app/HelpWindow.h"
 #include "app/KelvoFrame.h"
 #include "app/SummaryView.h"
 #include "dialogs/BrowseList.h"
@@ -11,6 +12,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -381,4 +384,18 @@ TEST_F(Equipment, ProductCodesCardClosesWithOk) {
     EXPECT_EQ(modal.opened.size(), 1u);
     EXPECT_TRUE(Bytes(state.job.image) == before);
     EXPECT_FALSE(state.job.run.modified);
+}
+
+TEST_F(Equipment, F1InTheUnitDialogOpensTheEquipmentHelp) {
+    ModalScript modal({[](QDialog& d) {
+        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, Qt::Key_F1);
+        return ClickCancel(d);
+    }});
+    frame->runCommand(UnitSearch);
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    const QUrl page = frame->helpWindow()->browser()->source();
+    EXPECT_TRUE(page.path().endsWith(QStringLiteral("equipment.html")));
+    EXPECT_EQ(page.fragment(), QStringLiteral("unitsearch"));
+    EXPECT_TRUE(frame->helpWindow()->browser()->toPlainText().contains(
+        QStringLiteral("Desired Temp Diff / TD")));
 }
