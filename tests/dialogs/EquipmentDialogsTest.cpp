@@ -50,6 +50,10 @@ TEST_F(EquipmentDialogs, UnitListShowsTitledFixedPitchColumnsAndThePreselectedRo
         EXPECT_EQ(view->headerItem()->text(i), titles[i]);
         EXPECT_GE(view->columnWidth(i), widths[static_cast<std::size_t>(i)] * charWidth);
     }
+    // A model longer than its column's 14 characters widens the column instead of being cut.
+    EXPECT_GE(view->columnWidth(0),
+              view->fontMetrics().horizontalAdvance(dialog.browseList()->row(0)[0]));
+    EXPECT_EQ(view->textElideMode(), Qt::ElideNone);
     EXPECT_EQ(dialog.browseList()->currentRow(), 2);
     EXPECT_EQ(dialog.browseList()->row(0)[0], QStringLiteral("OCH-00500-3M4 -5    "));
     EXPECT_EQ(dialog.desiredLine()->text(), QString::fromStdString(ThreeUnits(0).desired));
