@@ -99,7 +99,7 @@ protected:
         ModalScript modal({UnitEntry("1", "10"), ChooseRow(0, &chosen)});
         frame->runCommand(UnitSearch);
         EXPECT_EQ(modal.unexpected, 0);
-        EXPECT_EQ(state.job.image.unit.unitSelected, 1);
+        EXPECT_EQ(+state.job.image.unit.unitSelected, 1);
         return chosen;
     }
 
@@ -107,7 +107,7 @@ protected:
         ModalScript modal({CoilEntry("1"), ChooseRow(0, nullptr)});
         frame->runCommand(CoilSearch);
         EXPECT_EQ(modal.unexpected, 0);
-        EXPECT_EQ(state.job.image.coil.coilSelected, 1);
+        EXPECT_EQ(+state.job.image.coil.coilSelected, 1);
     }
 
     const SummaryPage& Redraw() {
@@ -156,14 +156,14 @@ TEST_F(Equipment, UnitSearchListsShippedUnitsAndStoresTheChosenRow) {
     ASSERT_EQ(chosen.size(), 6);
     EXPECT_EQ(GetText(u.unitModel), chosen[0].toStdString());
     EXPECT_EQ(GetText(u.unitBrand), chosen[4].left(8).toStdString()); // cut to the field
-    EXPECT_EQ(u.unitCapacity, chosen[1].trimmed().toInt());
-    EXPECT_DOUBLE_EQ(u.nominalHp, chosen[2].toDouble());
-    EXPECT_EQ(u.unitSelected, 1);
+    EXPECT_EQ(+u.unitCapacity, chosen[1].trimmed().toInt());
+    EXPECT_DOUBLE_EQ(+u.nominalHp, chosen[2].toDouble());
+    EXPECT_EQ(+u.unitSelected, 1);
     EXPECT_TRUE(state.job.run.modified);
     EXPECT_TRUE(frame->action(UnitSearch)->isChecked());
     EXPECT_TRUE(frame->action(CoilSearch)->isEnabled());
     EXPECT_TRUE(Shows(chosen[0].trimmed().toStdString()));
-    EXPECT_EQ(state.job.image.unit.unitSelected, 1); // the redraw keeps a fitting unit
+    EXPECT_EQ(+state.job.image.unit.unitSelected, 1); // the redraw keeps a fitting unit
 
     // Searching again preselects the unit chosen last time.
     int preselected = -1;
@@ -190,8 +190,8 @@ TEST_F(Equipment, CancelInTheListUndoesTheCountAndTD) {
     frame->runCommand(UnitSearch);
     EXPECT_EQ(modal.opened.size(), 2u);
     EXPECT_EQ(std::memcmp(&before, &state.job.image.unit, sizeof before), 0);
-    EXPECT_EQ(state.job.image.unit.unitCount, 1);
-    EXPECT_EQ(state.job.image.unit.designTD, 10);
+    EXPECT_EQ(+state.job.image.unit.unitCount, 1);
+    EXPECT_EQ(+state.job.image.unit.designTD, 10);
     EXPECT_TRUE(frame->action(UnitSearch)->isChecked());
 }
 
@@ -200,7 +200,7 @@ TEST_F(Equipment, CountZeroOrNoMatchEndsWithoutAList) {
     ModalScript zero({UnitEntry("0", "10")});
     frame->runCommand(UnitSearch);
     EXPECT_EQ(zero.opened.size(), 1u);
-    EXPECT_EQ(state.job.image.unit.unitSelected, 0);
+    EXPECT_EQ(+state.job.image.unit.unitSelected, 0);
     EXPECT_FALSE(frame->action(CoilSearch)->isEnabled());
 
     // A load no unit of the table can carry: the search ends silently.
@@ -227,7 +227,7 @@ TEST_F(Equipment, RangeRefusalKeepsTheUnitDialogOpen) {
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range 0..12"));
     EXPECT_EQ(messages.shown[1].text, QStringLiteral("Value not in range 4..45"));
-    EXPECT_EQ(state.job.image.unit.unitCount, 1);
+    EXPECT_EQ(+state.job.image.unit.unitCount, 1);
     EXPECT_FALSE(state.job.run.modified);
 }
 
@@ -260,9 +260,9 @@ TEST_F(Equipment, CoilSearchWaitsForAUnitThenStoresTheChosenCoil) {
     EXPECT_TRUE(desired.endsWith(QStringLiteral("btuh @ 10 TD")));
     ASSERT_EQ(chosen.size(), 7);
     EXPECT_EQ(GetText(c.coilModel), chosen[0].toStdString());
-    EXPECT_EQ(c.coilCount, 2);
-    EXPECT_EQ(c.coilSelected, 1);
-    EXPECT_GT(c.coilRating, 0.0);
+    EXPECT_EQ(+c.coilCount, 2);
+    EXPECT_EQ(+c.coilSelected, 1);
+    EXPECT_GT(+c.coilRating, 0.0);
     EXPECT_TRUE(frame->action(CoilSearch)->isChecked());
     EXPECT_TRUE(Shows(chosen[0].trimmed().toStdString()));
 }
@@ -285,10 +285,10 @@ TEST_F(Equipment, LoadChangeBeyondFourRunHoursDropsTheSelectionAtTheNextRedraw) 
     const int32_t capacity = state.job.image.unit.unitCapacity;
     // Enough extra load to run the chosen unit more than 22 hours a day.
     state.job.image.userLoad.userLoad = capacity;
-    EXPECT_EQ(state.job.image.unit.unitSelected, 1); // nothing happens before the redraw
+    EXPECT_EQ(+state.job.image.unit.unitSelected, 1); // nothing happens before the redraw
     Redraw();
-    EXPECT_EQ(state.job.image.unit.unitSelected, 0);
-    EXPECT_EQ(state.job.image.coil.coilSelected, 0);
+    EXPECT_EQ(+state.job.image.unit.unitSelected, 0);
+    EXPECT_EQ(+state.job.image.coil.coilSelected, 0);
     EXPECT_FALSE(frame->action(UnitSearch)->isChecked());
     EXPECT_FALSE(frame->action(CoilSearch)->isEnabled());
 }
