@@ -6,26 +6,27 @@
 
 namespace {
 
-std::string MakeFolder() {
-    const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(base) + "/quelbox-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        std::abort();
+// The folder, removed with what it holds when the process ends.
+struct ScratchFolder {
+    std::string path;
+
+    ScratchFolder() {
+        const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        path = std::string(base) + "/quelbox-fuzz-XXXXXX";
+        if (::mkdtemp(path.data()) == nullptr) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
     }
-    return pattern;
-}
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
 
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string made = MakeFolder();
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(Folder(), ignored);
-        });
-        return made;
-    }();
-    return folder;
+    static const ScratchFolder folder;
+    return folder.path;
 }
 
 } // namespace

@@ -62,8 +62,9 @@ protected:
     void ExpectWrittenOnceTheFaultIsGone() {
         ASSERT_TRUE(Write().ok);
         EXPECT_NE(ReadBytes(path), old);
-        if (std::string(GetParam().label) == "JobFile")
+        if (std::string(GetParam().label) == "JobFile") {
             EXPECT_FALSE(job.run.modified);
+        }
     }
 
     TempFolder dir;
