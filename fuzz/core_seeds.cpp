@@ -47,10 +47,21 @@ void WriteSeeds(const fs::path& folder, const std::string& name, const Bytes& by
             WriteSeed(folder / (name + "-cut" + std::to_string(cut)), bytes, cut);
 }
 
-template <typename Record> Bytes BytesOf(const Record& record) {
-    Bytes bytes(sizeof record);
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
+// A table (after its selector byte) cut to its first `count` records, with the header's record
+// count and the end-of-file mark to match: a small valid table.
+Bytes FirstRecords(const Bytes& table, uint32_t count) {
+    if (table.size() < 13)
+        return table;
+    const std::size_t header = table[9] | table[10] << 8;
+    const std::size_t length = table[11] | table[12] << 8;
+    const std::size_t end = 1 + header + count * length;
+    if (end >= table.size())
+        return table;
+    Bytes cut(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(end));
+    for (std::size_t i = 0; i < 4; ++i)
+        cut[5 + i] = static_cast<unsigned char>(count >> (8 * i));
+    cut.push_back(0x1A);
+    return cut;
 }
 
 Bytes WrittenSideFile(const fs::path& folder, const std::string& name,
@@ -114,6 +125,9 @@ int main(int argc, char** argv) {
             WriteSeeds(
                 out / "table", schema.fileName, table,
                 {1, 33, 1 + header, 1 + header + (file.size() - header) / 2, table.size() - 1});
+            const Bytes small = FirstRecords(table, 5);
+            WriteSeed(out / "table" / (std::string(schema.fileName) + "-first5"), small,
+                      small.size());
         }
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
