@@ -22,7 +22,7 @@ for target in job kvi table; do
     mkdir -p "$corpus"
     max_len=4096
     [ "$target" = table ] && max_len=20000 # the shipped tables come in whole up to this, cut past it
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "./fuzz/fuzz_core_$target" -max_total_time="$seconds" -max_len="$max_len" \
         -print_final_stats=1 -artifact_prefix="$build_dir/fuzz-core_$target-" \
         "$corpus" "$build_dir/fuzz-seeds/core/$target"
