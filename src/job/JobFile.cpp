@@ -18,9 +18,15 @@ FileResult WriteJobFile(Job& job, const std::string& path) {
 FileResult ReadJobFile(Job& job, const std::string& path) {
     unsigned char bytes[sizeof(JobImage)];
     const long n = ReadFilePrefix(path, bytes, sizeof bytes);
-    const std::size_t headerBytes =
-        n < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), sizeof(TJobHeader));
-    std::memcpy(&job.image.header, bytes, headerBytes);
+    return ReadJobBytes(job, bytes, n < 0 ? 0 : static_cast<std::size_t>(n));
+}
+
+FileResult ReadJobBytes(Job& job, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    const std::size_t n = std::min(size, sizeof(JobImage));
+    const std::size_t headerBytes = std::min(n, sizeof(TJobHeader));
+    if (headerBytes > 0)
+        std::memcpy(&job.image.header, bytes, headerBytes);
 
     const bool signed98 = n >= 6 && std::memcmp(job.image.header.signature, "[W98]", 6) == 0;
     if (!signed98) {
@@ -30,7 +36,7 @@ FileResult ReadJobFile(Job& job, const std::string& path) {
     }
 
     std::memcpy(reinterpret_cast<unsigned char*>(&job.image) + headerBytes, bytes + headerBytes,
-                static_cast<std::size_t>(n) - headerBytes);
+                n - headerBytes);
     job.run.productMarker = job.image.products[0].estimateMark;
     job.run.modified = false;
     job.run.untitled = false;

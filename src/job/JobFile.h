@@ -4,6 +4,7 @@
 #include "job/FileResult.h"
 #include "job/Job.h"
 
+#include <cstddef>
 #include <string>
 
 inline constexpr const char* JobSignature = "[W98]";
@@ -19,3 +20,6 @@ FileResult WriteJobFile(Job& job, const std::string& path);
 // fills what it holds and leaves the rest of the image as it was; bytes past the image are
 // ignored. On success the job is loaded and not modified, untitled or new.
 FileResult ReadJobFile(Job& job, const std::string& path);
+
+// The same for the bytes of a job file already in memory.
+FileResult ReadJobBytes(Job& job, const void* data, std::size_t size);

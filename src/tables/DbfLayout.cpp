@@ -1,5 +1,6 @@
 #include "tables/DbfLayout.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -190,4 +191,16 @@ std::optional<DbfLayout> ReadDbfLayout(const std::string& path, std::string& mes
         }
     }
     return layout;
+}
+
+std::string RecordFromTuple(const char* tuple, const DbfLayout& layout) {
+    std::string record(tuple, static_cast<std::size_t>(layout.recordLength));
+    for (const DbfField& f : layout.fields) {
+        if (IsNumericField(f))
+            continue;
+        const auto start = record.begin() + f.offset;
+        const auto nul = std::find(start, start + f.width, '\0');
+        std::fill(nul, start + f.width, ' ');
+    }
+    return record;
 }

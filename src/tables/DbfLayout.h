@@ -28,3 +28,8 @@ struct DbfLayout {
 std::optional<DbfLayout> ReadDbfLayout(const std::string& path, std::string& message);
 
 bool IsNumericField(const DbfField& field);
+
+// A record as the table reads it from the file's bytes: the text of every field other than a
+// numeric one ends at its first NUL and is blank from there (writers that pad with NULs mean
+// blanks), so the record buffer, the tag keys and a seek for the same text agree.
+std::string RecordFromTuple(const char* tuple, const DbfLayout& layout);

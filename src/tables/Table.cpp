@@ -111,9 +111,11 @@ bool Table::buildTags(std::string& message) {
             message = path_ + ": record " + std::to_string(r) + " cannot be read";
             return false;
         }
+        const std::string record = RecordFromTuple(tuple, layout_);
         for (auto& tag : tags_) {
             const DbfField& f = layout_.fields[static_cast<std::size_t>(tag->fieldNumber() - 1)];
-            const std::string_view text(tuple + f.offset, static_cast<std::size_t>(f.width));
+            const std::string_view text = std::string_view(record).substr(
+                static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
             if (tag->numeric())
                 tag->addNumber(ParseFieldNumber(text), r);
             else
@@ -190,7 +192,9 @@ std::size_t Table::orderPositionOf(int32_t recNo) const {
     const char* tuple = DBFReadTuple(handle_, recNo - 1);
     if (tuple == nullptr)
         return selected_->size();
-    const std::string_view text(tuple + f.offset, static_cast<std::size_t>(f.width));
+    const std::string record = RecordFromTuple(tuple, layout_);
+    const std::string_view text = std::string_view(record).substr(
+        static_cast<std::size_t>(f.offset), static_cast<std::size_t>(f.width));
     return selected_->numeric() ? selected_->find(ParseFieldNumber(text), recNo)
                                 : selected_->find(text, recNo);
 }
@@ -310,7 +314,7 @@ void Table::loadRecord() const {
     if (!broken_ && !d4eof())
         tuple = DBFReadTuple(handle_, recNo_ - 1);
     if (tuple != nullptr)
-        record_.assign(tuple, static_cast<std::size_t>(layout_.recordLength));
+        record_ = RecordFromTuple(tuple, layout_);
     else
         record_.assign(static_cast<std::size_t>(layout_.recordLength), ' ');
     recordLoaded_ = true;
@@ -463,7 +467,7 @@ int Table::d4writeLow(int32_t recNo, int) {
         lastError_ = path_ + ": record " + std::to_string(recNo) + " cannot be read";
         return e4write;
     }
-    const std::string before(tuple, static_cast<std::size_t>(layout_.recordLength));
+    const std::string before = RecordFromTuple(tuple, layout_);
     const std::string after = record_;
     if (!DBFWriteTuple(handle_, recNo - 1, record_.data()) || !flushChange("rewriting a record"))
         return e4write;
