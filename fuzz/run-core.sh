@@ -5,14 +5,7 @@
 # when a fuzzer finds a fault; the input that shows it is left as build-fuzz/fuzz-core_*-crash-*.
 set -euo pipefail
 seconds=${1:-60}
-root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir="$root/build-fuzz"
-"$root/scripts/install-deps.sh" # clang and its libFuzzer runtime among the rest
-
-if [ ! -f "$build_dir/build.ninja" ]; then
-    CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja -DFUZZ=ON -DQUELBOX_GUI=OFF \
-        -DQUELBOX_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
+source "$(dirname "$0")/fuzz-build.sh"
 cmake --build "$build_dir" --target fuzz_core_job fuzz_core_kvi fuzz_core_table \
     fuzz_core_seed_corpora
 

@@ -4,14 +4,7 @@
 # keeps what the fuzzer finds between runs. Exits non-zero when the fuzzer finds a fault.
 set -euo pipefail
 seconds=${1:-60}
-root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir="$root/build-fuzz"
-"$root/scripts/install-deps.sh" # clang and its libFuzzer runtime among the rest
-
-if [ ! -f "$build_dir/build.ninja" ]; then
-    CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja -DFUZZ=ON -DQUELBOX_GUI=OFF \
-        -DQUELBOX_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
+source "$(dirname "$0")/fuzz-build.sh"
 cmake --build "$build_dir" --target fuzz_gridlib_intl
 
 # Seeds: one settings byte, the text, a zero byte, the picture.

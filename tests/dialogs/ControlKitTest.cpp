@@ -41,6 +41,38 @@ TEST(PictureValidator, UnsignedMaskRefusesMinus) {
     EXPECT_FALSE(Takes(QStringLiteral("[#][#][#][#][#][#][#][#]"), QStringLiteral("123456789")));
 }
 
+TEST(PictureValidator, DigitsAreAsciiOnlyBecauseTheFieldReadsOnlyThose) {
+    // Arabic-Indic, full-width and Devanagari digits would pass a Unicode "digit" class but
+    // QString::toDouble cannot read them, so the field would silently hold 0.
+    for (const char16_t* digit : {u"\u0661", u"\uFF11", u"\u0967"})
+        EXPECT_FALSE(Takes(QStringLiteral("[#][#][#]"), QString::fromUtf16(digit)));
+}
+
+TEST(PictureValidator, LiteralsAndInnerMinusFollowTheirPlaceInThePicture) {
+    // A literal left out leaves out everything after it; a minus past the first place is a
+    // literal like any other.
+    const QString time = QStringLiteral("[#][:][#][#]");
+    for (const char* ok : {"1:30", "1:", ":3", "1"})
+        EXPECT_TRUE(Takes(time, QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"130", "1:3:", "::"})
+        EXPECT_FALSE(Takes(time, QString::fromLatin1(bad))) << bad;
+    EXPECT_TRUE(Takes(QStringLiteral("[#][-][#]"), QStringLiteral("1-2")));
+    EXPECT_FALSE(Takes(QStringLiteral("[#][-][#]"), QStringLiteral("-12")));
+    // Brackets that hold more than one character are no element at all.
+    EXPECT_TRUE(Takes(QStringLiteral("[##][#]"), QStringLiteral("7")));
+    EXPECT_FALSE(Takes(QStringLiteral("[##][#]"), QStringLiteral("77")));
+    // Characters with a meaning in regular expressions stay literals.
+    EXPECT_TRUE(Takes(QStringLiteral("[#][*][#]"), QStringLiteral("2*3")));
+    EXPECT_FALSE(Takes(QStringLiteral("[#][*][#]"), QStringLiteral("2**3")));
+}
+
+TEST(PictureValidator, EveryAcceptedTextCanBeTypedOneCharacterAtATime) {
+    const QString mask = QStringLiteral("[-][#][#][#][.][#][#]");
+    const QString full = QStringLiteral("-123.45");
+    for (qsizetype length = 0; length <= full.size(); ++length)
+        EXPECT_TRUE(Takes(mask, full.left(length))) << length;
+}
+
 TEST(NumberField, RangeCheckRefusesWithMessageAndFocus) {
     EnsureApplication();
     QDialog dialog;
