@@ -2,14 +2,14 @@
 #include "calc/Totals.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/Options.h"
 #include "job/FixedText.h"
 #include "job/JobFile.h"
 #include "tables/JobDefaults.h"
 #include "tables/ReferenceTables.h"
 #include "tables/ShippedTables.h"
 
-#include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -19,57 +19,50 @@
 namespace {
 
 constexpr const char* NewUsage =
-    "usage: quelbox-cli new --box-temp T --length L --width W --height H [--run-hours N] "
-    "-o JOB.kvj [--dir DIR]\n";
+    "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]";
 
+// What the New Job and Job Information dialogs take, within their ranges.
 struct NewJobInputs {
-    std::optional<double> boxTemp, length, width, height, runHours;
+    int32_t boxTemp = 0;
+    double length = 0.0, width = 0.0, height = 0.0;
+    std::optional<int32_t> runHours;
     std::string output;
-    std::string folder = ".";
+    std::string folder;
 };
 
-std::optional<double> Number(std::string_view text) {
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+// Reads the options; on failure returns nullopt and leaves why in `why`.
+std::optional<NewJobInputs> ParseInputs(Args args, std::string& why) {
+    Options options(
+        args, {"--box-temp", "--length", "--width", "--height", "--run-hours", "-o", "--dir"}, {});
+    if (!options.ok() || !options.positional().empty()) {
+        why = options.error();
         return std::nullopt;
-    return value;
-}
-
-bool ParseInputs(Args args, NewJobInputs& in) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view flag = args[i];
-        if (i + 1 >= args.size())
-            return false;
-        const std::string_view value = args[++i];
-        std::optional<double>* number = flag == "--box-temp"    ? &in.boxTemp
-                                        : flag == "--length"    ? &in.length
-                                        : flag == "--width"     ? &in.width
-                                        : flag == "--height"    ? &in.height
-                                        : flag == "--run-hours" ? &in.runHours
-                                                                : nullptr;
-        if (number != nullptr) {
-            *number = Number(value);
-            if (!*number) {
-                std::cerr << flag << ": not a number: " << value << "\n";
-                return false;
-            }
-        } else if (flag == "-o")
-            in.output = value;
-        else if (flag == "--dir")
-            in.folder = value;
-        else
-            return false;
     }
-    return in.boxTemp && in.length && in.width && in.height && !in.output.empty();
-}
-
-// The ranges of the New Job and Job information dialogs, with their message.
-bool InRange(const char* flag, double value, int low, int high, bool whole) {
-    if (value >= low && value <= high && (!whole || value == std::trunc(value)))
-        return true;
-    std::cerr << flag << ": Value not in range " << low << ".." << high << "\n";
-    return false;
+    for (const char* required : {"--box-temp", "--length", "--width", "--height", "-o"}) {
+        if (!options.has(required)) {
+            why = std::string(required) + " is required";
+            return std::nullopt;
+        }
+    }
+    NewJobInputs in;
+    const auto boxTemp = options.integer("--box-temp", 0, -50, 60);
+    const auto length = options.real("--length", 0.0, 0.0, 400.0);
+    const auto width = options.real("--width", 0.0, 0.0, 400.0);
+    const auto height = options.real("--height", 0.0, 0.0, 200.0);
+    const auto runHours = options.integer("--run-hours", 0, 1, 96);
+    if (!options.ok()) {
+        why = options.error();
+        return std::nullopt;
+    }
+    in.boxTemp = *boxTemp;
+    in.length = *length;
+    in.width = *width;
+    in.height = *height;
+    if (options.has("--run-hours"))
+        in.runHours = *runHours;
+    in.output = options.text("-o");
+    in.folder = options.text("--dir", ".");
+    return in;
 }
 
 std::string Today() {
@@ -98,28 +91,22 @@ void EnterJobInformation(Job& job, const NewJobInputs& in) {
     SetText(h.telephone, "");
     SetText(h.fax, "");
     SetText(h.jobDate, Today());
-    h.length = *in.length;
-    h.width = *in.width;
-    h.height = *in.height;
+    h.length = in.length;
+    h.width = in.width;
+    h.height = in.height;
     if (in.runHours)
-        h.runHours = static_cast<int32_t>(*in.runHours);
+        h.runHours = *in.runHours;
     h.volume = h.length * h.width * h.height;
 }
 
 } // namespace
 
 int RunNew(Args args) {
-    NewJobInputs in;
-    if (!ParseInputs(args, in)) {
-        std::cerr << NewUsage;
-        return ExitUsage;
-    }
-    if (!InRange("--box-temp", *in.boxTemp, -50, 60, true) ||
-        !InRange("--length", *in.length, 0, 400, false) ||
-        !InRange("--width", *in.width, 0, 400, false) ||
-        !InRange("--height", *in.height, 0, 200, false) ||
-        (in.runHours && !InRange("--run-hours", *in.runHours, 1, 96, true)))
-        return ExitUsage;
+    std::string why;
+    const std::optional<NewJobInputs> parsed = ParseInputs(args, why);
+    if (!parsed)
+        return UsageError(NewUsage, why);
+    const NewJobInputs& in = *parsed;
 
     const std::filesystem::path folder(in.folder);
     std::string message;
@@ -140,7 +127,7 @@ int RunNew(Args args) {
     job.run.storageWeight = 0;
     job.run.fileName.clear();
     TJobHeader& h = job.image.header;
-    h.boxTemp = static_cast<int32_t>(*in.boxTemp);
+    h.boxTemp = in.boxTemp;
     Warn(h.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul.get())
                         : ApplyFreezerDefaults(job, defaults, insul.get()));
     job.run.newJob = true;

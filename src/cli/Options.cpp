@@ -3,8 +3,22 @@
 #include "cli/ExitCodes.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
+#include <iomanip>
 #include <iostream>
+#include <sstream>
+
+namespace {
+
+// A range end as people write it: "400", "0.5".
+std::string Shortest(double value) {
+    std::ostringstream text;
+    text << std::setprecision(12) << value;
+    return text.str();
+}
+
+} // namespace
 
 Options::Options(Args args, const std::set<std::string>& valued,
                  const std::set<std::string>& flags) {
@@ -40,10 +54,30 @@ std::optional<int32_t> Options::integer(const std::string& name, int32_t fallbac
     errno = 0;
     const long long value = std::strtoll(start, &end, 10);
     if (end == start || *end != 0 || errno == ERANGE || value < low || value > high) {
-        error_ = name + ": Value not in range " + std::to_string(low) + ".." + std::to_string(high);
+        RangeError(name, std::to_string(low), std::to_string(high));
         return std::nullopt;
     }
     return static_cast<int32_t>(value);
+}
+
+std::optional<double> Options::real(const std::string& name, double fallback, double low,
+                                    double high) {
+    const auto it = values_.find(name);
+    if (it == values_.end())
+        return fallback;
+    const std::string& text = it->second;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= low) ||
+        !(value <= high)) {
+        RangeError(name, Shortest(low), Shortest(high));
+        return std::nullopt;
+    }
+    return value;
+}
+
+void Options::RangeError(const std::string& name, const std::string& low, const std::string& high) {
+    error_ = name + ": Value not in range " + low + ".." + high;
 }
 
 int UsageError(const char* synopsis, const std::string& why) {

@@ -123,8 +123,13 @@ TEST_F(CliNew, BadValuesAreUsageErrors) {
     EXPECT_THAT(run.out, HasSubstr("Value not in range -50..60"));
     EXPECT_EQ(New("--box-temp 35.5 --length 10 --width 10 --height 8").status, 1);
     EXPECT_EQ(New("--box-temp 35 --length nan --width 10 --height 8").status, 1);
-    EXPECT_EQ(New("--box-temp 35 --length 10 --width 10 --height 201").status, 1);
-    EXPECT_EQ(New("--box-temp 35 --length 10 --width 10").status, 1);
+    run = New("--box-temp 35 --length 10 --width 10 --height 201");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.out, HasSubstr("--height: Value not in range 0..200"));
+    run = New("--box-temp 35 --length 10 --width 10");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.out, HasSubstr("--height is required"));
+    EXPECT_EQ(New("--box-temp 35 --length 10 --width 10 --height 8 extra").status, 1);
     EXPECT_EQ(New("--box-temp 35 --length 10 --width 10 --height 8 --run-hours 0").status, 1);
     run = New("--box-temp 35 --length 0 --width 10 --height 8");
     EXPECT_EQ(run.status, 1);
