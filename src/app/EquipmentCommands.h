@@ -6,9 +6,7 @@
 
 class QWidget;
 
-inline constexpr const char* NoUnitsMessage = "No Matching Units on File";
 inline constexpr const char* NoUnitsTitle = "Unit Search";
-inline constexpr const char* NoCoilsMessage = "No Matching Coils on File";
 inline constexpr const char* NoCoilsTitle = "Coil Search";
 
 void UnitSearchCommand(AppState& state, QWidget* parent);

@@ -64,7 +64,7 @@ int RunUnits(Args args) {
     RefreshJob(job, state);
     BeginUnitSelection(job, state);
     if (!ConfirmUnitSelection(job, *count, *td) || !SearchUnits(job, *tables.units, state)) {
-        std::cerr << "No matching units\n";
+        std::cerr << NoUnitsMessage << "\n";
         return ExitNoMatch;
     }
     const UnitList list = BuildUnitList(job, *tables.units, state);
@@ -102,7 +102,7 @@ int RunCoils(Args args) {
     }
     BeginCoilSelection(job, state);
     if (!ConfirmCoilSelection(job, *count) || !SearchCoils(job, *tables.coils, state)) {
-        std::cerr << "No matching coils\n";
+        std::cerr << NoCoilsMessage << "\n";
         return ExitNoMatch;
     }
     const CoilList list = BuildCoilList(job, *tables.coils, state);

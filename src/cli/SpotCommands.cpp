@@ -5,7 +5,9 @@
 #include "cli/ExitCodes.h"
 #include "cli/Options.h"
 #include "cli/TableInput.h"
+#include "equipment/CoilSearch.h"
 #include "equipment/SpotSearch.h"
+#include "equipment/UnitSearch.h"
 #include "job/ClearJob.h"
 
 #include <iostream>
@@ -40,7 +42,7 @@ int RunSpotUnit(Args args) {
             PrintUnitList(BuildUnitList(j, *tables.units, s));
         });
     if (!found) {
-        std::cerr << "No Matching Units on File\n";
+        std::cerr << NoUnitsMessage << "\n";
         return ExitNoMatch;
     }
     return ExitOk;
@@ -69,7 +71,7 @@ int RunSpotCoil(Args args) {
             PrintCoilList(BuildCoilList(j, *tables.coils, s));
         });
     if (!found) {
-        std::cerr << "No Matching Coils on File\n";
+        std::cerr << NoCoilsMessage << "\n";
         return ExitNoMatch;
     }
     return ExitOk;

@@ -21,3 +21,6 @@ bool CollectCoilCandidates(Job& job, Table& coils, EquipmentState& state);
 
 // Both steps; on failure the coil selection goes back to the undo copy.
 bool SearchCoils(Job& job, Table& coils, EquipmentState& state);
+
+// What a coil search that finds nothing tells the user.
+inline constexpr const char* NoCoilsMessage = "No Matching Coils on File";

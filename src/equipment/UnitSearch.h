@@ -22,6 +22,9 @@ bool CollectUnitCandidates(Job& job, Table& units, EquipmentState& state);
 // FindFirstUnit followed by CollectUnitCandidates.
 bool SearchUnits(Job& job, Table& units, EquipmentState& state);
 
+// What a unit search that finds nothing tells the user.
+inline constexpr const char* NoUnitsMessage = "No Matching Units on File";
+
 // Run hours of `unitCount` units of capacity `capacity` carrying the design load; the count
 // times the capacity is formed as a 32-bit product. Empty when that product is 0.
 bool CandidateRunHours(const JobImage& image, int32_t capacity, double& hours);

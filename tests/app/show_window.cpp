@@ -1,25 +1,76 @@
 // Shows one window of the program for screenshots under Xvfb: the main window with a job, or it
-// with the Job Information, the defaults, the print preview or an equipment dialog open on top.
-// Usage: show_window main|jobinfo|defaults|preview|units|coils|spot|codes JOB
+// with the Job Information, the defaults, the print preview, an equipment dialog or an input
+// dialog open on top.
+// Usage: show_window WINDOW JOB, WINDOW one of main jobinfo defaults preview units coils spot
+// codes product insulation velocity maintenance sun user glass latent
 #include "app/KelvoFrame.h"
 #include "dialogs/CoilDialogs.h"
 #include "dialogs/DateField.h"
 #include "dialogs/DefaultsDialog.h"
+#include "dialogs/InfiltrationDialogs.h"
+#include "dialogs/InsulModifyDialog.h"
+#include "dialogs/InsulTabDialog.h"
 #include "dialogs/JobInfoDialog.h"
+#include "dialogs/MiscLoadDialogs.h"
+#include "dialogs/ProductDialog.h"
 #include "dialogs/SpotDialogs.h"
+#include "dialogs/SunDialog.h"
 #include "dialogs/UnitCodesDialog.h"
 #include "dialogs/UnitDialogs.h"
 #include "equipment/CoilSearch.h"
 #include "equipment/UnitCheck.h"
 #include "equipment/UnitSearch.h"
 #include "job/FixedText.h"
+#include "tables/InsulationTable.h"
 #include "tables/ShippedTables.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
+
+// The input dialog named `which` over the job, or null for another name. The insulation list
+// works on `maintenance`, which must outlive the dialog.
+QDialog* InputDialog(AppState& state, KelvoFrame& frame, const std::string& which,
+                     std::unique_ptr<InsulationMaintenance>& maintenance) {
+    JobImage& image = state.job.image;
+    Table& insul = *state.tables.get(ReferenceTable::Insul);
+    Table& product = *state.tables.get(ReferenceTable::Product);
+    if (which == "product") {
+        TProductPage pages[ProductSlotCount];
+        for (int p = 0; p < ProductSlotCount; ++p) {
+            LocateProductSlot(product, image.products[p]);
+            pages[p] = PageOfSlot(image.products[p]);
+        }
+        return new TProductDialog(product, pages, ' ', 2160, &frame);
+    }
+    if (which == "insulation") {
+        SurfaceChoice choices[SurfaceCount];
+        for (int s = 0; s < SurfaceCount; ++s)
+            choices[s] = {image.surfaces[s].insulationRow, image.surfaces[s].thickness,
+                          image.surfaces[s].adjacentTemp};
+        return new TInsulTab(InsulationListRows(insul), choices, &frame);
+    }
+    if (which == "maintenance") {
+        maintenance = std::make_unique<InsulationMaintenance>(insul);
+        maintenance->ToggleDeleted(1);
+        return new TInsulModifyDialog(*maintenance, &frame);
+    }
+    if (which == "velocity")
+        return new TAirVelocityDialog(image.airVelocityEntry, &frame);
+    if (which == "sun")
+        return new TSunDialog(image.sun, &frame);
+    if (which == "user")
+        return new TUserDialog(image.userLoad, &frame);
+    if (which == "glass")
+        return new TGlassDialog(image.glassDoors, &frame);
+    if (which == "latent")
+        return new TLatentDialog(image.latent, &frame);
+    return nullptr;
+}
 
 // The unit list of the job for one unit at TD 10, or the coil list for the first unit of it.
 void ShowEquipmentList(AppState& state, KelvoFrame& frame, bool coilList) {
@@ -55,6 +106,7 @@ int main(int argc, char** argv) {
     const std::string which = argv[1];
     AppState state;
     StartUp(state, ShippedTableFolders());
+    std::unique_ptr<InsulationMaintenance> maintenance; // outlives the dialogs of the frame
     KelvoFrame frame(state);
     frame.resize(QGuiApplication::primaryScreen()->availableGeometry().size());
     frame.show();
@@ -76,5 +128,7 @@ int main(int argc, char** argv) {
         (new rkSpotDialog(state.spot.unit, state.spot.spotAmbient, &frame))->show();
     if (which == "codes")
         (new unitCodesDialog(&frame))->show();
+    if (QDialog* input = InputDialog(state, frame, which, maintenance))
+        input->show();
     return QApplication::exec();
 }

@@ -134,6 +134,7 @@ TEST_F(CliEquipment, NoMatchesAndBadEntries) {
     EXPECT_EQ(RunCli("units " + dir.File("sample.kvj") + Dir() + " --td 60").status, 1);
     const CliRun zero = RunCli("units " + dir.File("sample.kvj") + Dir() + " --count 0");
     EXPECT_EQ(zero.status, 5);
+    EXPECT_NE(zero.out.find("No Matching Units on File"), std::string::npos) << zero.out;
     EXPECT_EQ(RunCli("units " + dir.File("sample.kvj") + Dir() + " --select 0").status, 1);
     EXPECT_EQ(
         RunCli("units " + dir.File("sample.kvj") + Dir() + " --select 99 -o " + dir.File("x.kvj"))
