@@ -42,6 +42,7 @@ KelvoFrame::KelvoFrame(AppState& state, QWidget* parent)
     buildToolBar();
     updateRecentFiles();
     updateCommands();
+    client_->onSelectionDropped([this] { updateCommands(); });
     SetHelpHandler([this](const QString& context) { openHelp(context); });
     client_->setFocus();
 }

@@ -14,15 +14,39 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace {
 
+// What drawing the report has to tell the user (a logo that cannot be read), each text shown once
+// after the pages are drawn rather than once per page.
+class DrawingMessages {
+public:
+    void Add(const QString& text) {
+        if (!texts_.contains(text))
+            texts_.push_back(text);
+    }
+    std::function<void(const QString&)> Handler() {
+        return [this](const QString& text) { Add(text); };
+    }
+    void Show(QWidget* parent) const {
+        for (const QString& text : texts_)
+            ShowMessage(parent,
+                        {ApplicationTitle(), text, MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+
+private:
+    QStringList texts_;
+};
+
 // Pages on a printer (or the preview's printer): one painter for the run, a new sheet per page.
 class PrinterPages : public PageSink {
 public:
-    explicit PrinterPages(QPrinter& printer) : printer_(printer) {}
+    PrinterPages(QPrinter& printer, DrawingMessages& messages)
+        : printer_(printer), messages_(messages) {}
     ~PrinterPages() override {
         if (painter_.isActive())
             painter_.end();
@@ -38,6 +62,7 @@ public:
         }
         started_ = true;
         surface_.emplace(painter_);
+        surface_->SetMessageHandler(messages_.Handler());
         return &*surface_;
     }
     void EndPage(int32_t) override { surface_.reset(); }
@@ -47,6 +72,7 @@ public:
 
 private:
     QPrinter& printer_;
+    DrawingMessages& messages_;
     QPainter painter_;
     std::optional<PainterSurface> surface_;
     bool started_ = false;
@@ -105,7 +131,8 @@ void ReportPrinting::Print(AppState& state, QWidget* parent) {
     });
 
     const ReportContent content = ContentOf(state);
-    PrinterPages pages(printer);
+    DrawingMessages messages;
+    PrinterPages pages(printer, messages);
     const QString where = printer.outputFileName().isEmpty() ? QStringLiteral("the printer port")
                                                              : printer.outputFileName();
     pages.onPage = [&](int32_t page) {
@@ -116,6 +143,7 @@ void ReportPrinting::Print(AppState& state, QWidget* parent) {
     };
     PrintPages(printout, content, from, to, pages);
     progress.setValue(progress.maximum());
+    messages.Show(parent);
     if (pages.failed())
         ShowMessage(parent, {ApplicationTitle(), QStringLiteral("Printer error"),
                              MessageIcon::Exclamation, MessageButtons::Ok});
@@ -127,11 +155,15 @@ void ReportPrinting::Preview(AppState& state, QWidget* parent) {
     if (parent != nullptr)
         dialog.resize(parent->width() * 2 / 3, parent->height() * 9 / 10);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&state](QPrinter* printer) {
+                     [&state, &dialog](QPrinter* printer) {
                          PrintoutTavrin printout(GetText(state.job.image.header.jobName));
                          printout.SetPrintParams(state.job.image);
-                         PrinterPages pages(*printer);
-                         PrintPages(printout, ContentOf(state), 1, printout.PageCount(), pages);
+                         DrawingMessages messages;
+                         {
+                             PrinterPages pages(*printer, messages);
+                             PrintPages(printout, ContentOf(state), 1, printout.PageCount(), pages);
+                         }
+                         messages.Show(&dialog);
                      });
     RunModal(dialog);
 }
@@ -147,7 +179,10 @@ void ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
     const QString path = ChooseFile(parent, request);
     if (path.isEmpty())
         return;
-    const ReportPdfResult written = WriteReportPdf(path.toStdString(), ContentOf(state), 1, 2);
+    DrawingMessages messages;
+    const ReportPdfResult written =
+        WriteReportPdf(path.toStdString(), ContentOf(state), 1, 2, messages.Handler());
+    messages.Show(parent);
     if (!written.ok)
         ShowMessage(parent,
                     {QStringLiteral("File Save Error"), QString::fromStdString(written.message),

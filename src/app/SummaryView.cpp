@@ -54,7 +54,14 @@ void TKlientWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TKlientWindow::paintEvent(QPaintEvent*) {
+    const JobImage& image = state_.job.image;
+    const bool unitBefore = image.unit.unitSelected != 0;
+    const bool coilBefore = image.coil.coilSelected != 0;
     page_ = RefreshSummary(state_.job, state_.equipment, state_.submitter);
+    const bool dropped = (unitBefore && image.unit.unitSelected == 0) ||
+                         (coilBefore && image.coil.coilSelected == 0);
+    if (dropped && selectionDropped_)
+        selectionDropped_();
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
     painter.translate(-horizontalScrollBar()->value() * cw_, -verticalScrollBar()->value() * lh_);

@@ -23,6 +23,11 @@ public:
     const SummaryPage& lastPage() const { return page_; }
     // Called once, at the end of the first paint (start-up timing).
     void onFirstPaint(std::function<void()> handler) { firstPaint_ = std::move(handler); }
+    // Called when a paint's re-check of the equipment dropped the selected unit or coil, so the
+    // commands that depend on them can follow.
+    void onSelectionDropped(std::function<void()> handler) {
+        selectionDropped_ = std::move(handler);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,4 +44,5 @@ private:
     int lh_ = 1;
     SummaryPage page_;
     std::function<void()> firstPaint_;
+    std::function<void()> selectionDropped_;
 };

@@ -39,7 +39,7 @@ double HeatPerCubicFoot(double outsideTemp, double outsideRelHum, double pressur
                0.94578 * (1.0 / 24);
     q *= boxTemp > 30 ? 0.75 : 0.81;
     q = RoundedAsPrinted("%10.2f", q);
-    if (q < 0.19)
+    if (!(q >= 0.19)) // also a NaN from air with no dry part
         q = 0.18;
     return q;
 }

@@ -16,6 +16,9 @@ int32_t TruncateToInt32(double value) {
 }
 
 int32_t LoadFromDouble(double value) {
+    // A product that overflowed the double range is still a load larger than any int32.
+    if (value == std::numeric_limits<double>::infinity())
+        return std::numeric_limits<int32_t>::max();
     return value >= 1.0 ? TruncateToInt32(value) : 0;
 }
 

@@ -7,7 +7,8 @@
 // Truncates toward zero to int32, saturating at the int32 limits; NaN and infinities give 0.
 int32_t TruncateToInt32(double value);
 
-// The ending of every load computation: at least 1 truncates toward zero, anything else is 0.
+// The ending of every load computation: at least 1 truncates toward zero (+infinity saturates),
+// anything else is 0.
 int32_t LoadFromDouble(double value);
 
 // int32 sum that saturates instead of wrapping.

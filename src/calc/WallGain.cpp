@@ -24,7 +24,9 @@ int32_t ComputeWallGain(JobImage& image, int surface, double a, double b) {
     if (s.factorKind == 'U')
         s.thickness = 1.0;
     const double thickness = s.thickness;
-    if (thickness == 0.0)
+    // No thickness (or a nonsensical negative one from a damaged file) insulates nothing we
+    // could compute with; such a surface gains nothing rather than flipping the sign of TD.
+    if (!(thickness > 0.0))
         return 0;
     const double td = static_cast<double>(s.adjacentTemp) + static_cast<double>(s.sunAllowance) -
                       static_cast<double>(image.header.boxTemp);

@@ -116,7 +116,7 @@ DefaultsDialogValues TDefaultsTab::values() const {
     v.freezerRow = rows_[FreezerTab];
     v.freezerInches = freezerInches_->value();
     v.freezerAdjacentTemp = freezerAdjacent_->intValue();
-    v.defaultAmbient = ambient_->value();
+    v.defaultAmbient = ambient_->steppedValue();
     v.designRelHum = designRelHum_->intValue();
     v.defaultBoxRelHum = boxRelHum_->intValue();
     return v;

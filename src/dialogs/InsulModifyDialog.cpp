@@ -43,6 +43,7 @@ TInsulAddDialog::TInsulAddDialog(const TInsulEdit& edit, QWidget* parent) : KitD
     factor_ = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 120, 2, this);
     factor_->setObjectName(QStringLiteral("factor"));
     factor_->setValue(edit.factor);
+    openedFactor_ = edit.factor;
     const int kFlag = edit.kFlag;
     type_ = RadioGroup(QStringLiteral("&Type"),
                        {QStringLiteral("K Factor"), QStringLiteral("U Factor")},
@@ -74,7 +75,8 @@ TInsulEdit TInsulAddDialog::edit() const {
     TInsulEdit e{};
     const std::string name = To1252(name_->text());
     std::memcpy(e.name, name.data(), std::min(name.size(), sizeof e.name - 1));
-    e.factor = std::round(factor_->value() * 100.0) / 100.0;
+    // FACTOR keeps three decimals (0.124): an unchanged field leaves the stored value whole.
+    e.factor = factor_->valueReplacing(openedFactor_);
     const std::vector<uint16_t> flags = RadioFlags(type_);
     e.kFlag = static_cast<int16_t>(flags.at(0));
     e.uFlag = static_cast<int16_t>(flags.at(1));

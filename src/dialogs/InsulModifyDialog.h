@@ -22,6 +22,7 @@ protected:
 private:
     QLineEdit* name_;
     RealField* factor_;
+    double openedFactor_ = 0.0;
     QGroupBox* type_;
 };
 

@@ -131,7 +131,7 @@ JobInfoRecord KVjobDialog::record() const {
 }
 
 int32_t KVjobDialog::designAmbient() const {
-    return ambient_->value();
+    return ambient_->steppedValue();
 }
 
 std::optional<QDate> KVjobDialog::date() const {

@@ -41,6 +41,15 @@ void NumberField::setValue(double value) {
     setText(QString::number(value, 'f', decimals_));
 }
 
+double RealField::valueReplacing(double opened) const {
+    QString openedText;
+    openedText.setNum(std::isfinite(opened) ? opened : 0.0, 'f', decimals());
+    if (text() == openedText)
+        return opened;
+    const double scale = std::pow(10.0, decimals());
+    return std::round(value() * scale) / scale;
+}
+
 bool NumberField::inRange() const {
     const double v = value();
     return v >= minimum_ && v <= maximum_;

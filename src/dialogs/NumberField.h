@@ -19,6 +19,7 @@ public:
     // The typed value; 0 for an empty field or one holding only a sign or a point.
     double value() const;
     void setValue(double value);
+    int decimals() const { return decimals_; }
 
     bool inRange() const;
     // "Value not in range " + minimum + ".." + maximum.
@@ -44,6 +45,10 @@ public:
     RealField(const QString& picture, double minimum, double maximum, int decimals = 2,
               QWidget* parent = nullptr)
         : NumberField(picture, minimum, maximum, decimals, parent) {}
+
+    // What to store in place of `opened`, the value the field was filled with: the typed value at
+    // the field's decimals, or `opened` with all its decimals while the text still shows it.
+    double valueReplacing(double opened) const;
 };
 
 // Checks the fields in order. The first one out of range is refused: its message is shown with

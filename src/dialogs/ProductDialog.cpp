@@ -149,11 +149,7 @@ TProductPage TProductPageView::page() const {
     p.quantity = quantity_->intValue();
     p.pulldownHours = pulldown_->intValue();
     // A stored factor with more decimals than shown stays as it was while its text is unchanged.
-    const double openedFactor = opened_.respFactor;
-    QString openedText;
-    openedText.setNum(std::isfinite(openedFactor) ? openedFactor : 0.0, 'f', 2);
-    if (respFactor_->text() != openedText)
-        p.respFactor = std::round(respFactor_->value() * 100.0) / 100.0;
+    p.respFactor = respFactor_->valueReplacing(opened_.respFactor);
     p.respWeight = respWeight_->intValue();
     p.listIndex = listIndex_->intValue();
     p.recordNo = recordNo_->intValue();

@@ -31,3 +31,10 @@ template <std::size_t N> std::string GetText(const char (&field)[N]) {
     const std::size_t n = nul ? static_cast<const char*>(nul) - field : N;
     return std::string(field, n);
 }
+
+// A one-character field as it is shown: control characters (a NUL from a damaged file would end
+// the printed text there) show as a blank.
+inline char ShownChar(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f ? ' ' : c;
+}

@@ -6,6 +6,9 @@
 #include <cstring>
 
 FileResult WriteJobFile(Job& job, const std::string& path) {
+    // Words 4 and 10 are unused and written as 0, whatever a loaded file held.
+    job.image.flags.reserved4 = 0;
+    job.image.flags.reserved10 = 0;
     FileResult result = WriteFileAtomically(path, &job.image, sizeof job.image);
     if (result.ok) {
         job.run.modified = false;

@@ -28,17 +28,37 @@ bool WriteAll(int fd, const char* p, std::size_t n) {
     return true;
 }
 
+// The file the new bytes replace: a symbolic link is followed, so the link stays a link and its
+// target gets the new contents.
+std::string ReplacedFile(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+// An existing file keeps its permissions; a new one is readable by all and writable by its owner.
+mode_t ModeFor(const std::string& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        return info.st_mode & 07777;
+    return 0644;
+}
+
 } // namespace
 
 FileResult WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
-    std::string temp = path + ".XXXXXX";
+    const std::string target = ReplacedFile(path);
+    std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return FileResult::Failure(Reason(path, "cannot create a file in its folder", errno));
 
     const char* failed = nullptr;
     int err = 0;
-    if (::fchmod(fd, 0644) != 0 || !WriteAll(fd, static_cast<const char*>(data), size))
+    if (::fchmod(fd, ModeFor(target)) != 0 || !WriteAll(fd, static_cast<const char*>(data), size))
         failed = "writing failed";
     else if (::fsync(fd) != 0)
         failed = "flushing to disk failed";
@@ -48,7 +68,7 @@ FileResult WriteFileAtomically(const std::string& path, const void* data, std::s
         failed = "closing failed";
         err = errno;
     }
-    if (!failed && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!failed && ::rename(temp.c_str(), target.c_str()) != 0) {
         failed = "replacing the file failed";
         err = errno;
     }

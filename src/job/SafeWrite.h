@@ -1,6 +1,7 @@
 #pragma once
 // Writes a whole file through a temporary file in the same folder that is flushed to disk and
-// renamed over the target, so the old file stays intact when anything fails.
+// renamed over the target, so the old file stays intact when anything fails. A symbolic link is
+// followed and stays a link; an existing file keeps its permissions.
 
 #include "job/FileResult.h"
 

@@ -3,13 +3,18 @@
 #include "job/SafeWrite.h"
 
 #include <cstring>
+#include <filesystem>
 
 bool ReadSubmitter(TSubmitter& submitter, const std::string& path) {
     TSubmitter read;
     std::memcpy(&read, &submitter, sizeof read);
-    const long n = ReadFilePrefix(path, &read, sizeof read);
-    if (n < 0)
+    // Only a missing file asks for the information: one that cannot be read is left alone, so
+    // answering the question could not replace it.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error)
         return true;
+    if (ReadFilePrefix(path, &read, sizeof read) < 0)
+        return false;
     // Every text must end inside its field, whatever the file held.
     read.companyName[sizeof read.companyName - 1] = 0;
     read.companyAddress[sizeof read.companyAddress - 1] = 0;

@@ -24,7 +24,7 @@ inline constexpr const char* SubmitterFileName = "SUBMIT.KVI";
 
 // Returns true when the file is missing (the signal to ask for the information) and leaves the
 // record as it was; otherwise reads up to 123 bytes into the record and returns false. A short
-// file leaves the rest of the record unchanged.
+// file leaves the rest of the record unchanged, and so does one that exists but cannot be read.
 bool ReadSubmitter(TSubmitter& submitter, const std::string& path);
 
 FileResult WriteSubmitter(const TSubmitter& submitter, const std::string& path);

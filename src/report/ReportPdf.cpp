@@ -20,7 +20,8 @@ constexpr double marginInches = 0.25;
 
 class PdfPages : public PageSink {
 public:
-    explicit PdfPages(QPdfWriter& writer) : writer_(writer) {}
+    PdfPages(QPdfWriter& writer, const std::function<void(const QString&)>& onMessage)
+        : writer_(writer), onMessage_(onMessage) {}
 
     Surface* BeginPage(int32_t) override {
         if (started_) {
@@ -31,6 +32,8 @@ public:
         }
         started_ = true;
         surface_.emplace(painter_);
+        if (onMessage_)
+            surface_->SetMessageHandler(onMessage_);
         return &*surface_;
     }
     void EndPage(int32_t) override { surface_.reset(); }
@@ -38,6 +41,7 @@ public:
 
 private:
     QPdfWriter& writer_;
+    const std::function<void(const QString&)>& onMessage_;
     QPainter painter_;
     std::optional<PainterSurface> surface_;
     bool started_ = false;
@@ -50,7 +54,7 @@ std::string CannotWrite(const std::string& path, const QString& reason) {
 } // namespace
 
 ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
-                               int32_t to) {
+                               int32_t to, const std::function<void(const QString&)>& onMessage) {
     ReportPdfResult result;
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
@@ -67,7 +71,7 @@ ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& con
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setPageMargins(QMarginsF(marginInches, marginInches, marginInches, marginInches),
                               QPageLayout::Inch);
-        PdfPages pages(writer);
+        PdfPages pages(writer, onMessage);
         result.pages = PrintPages(printout, content, from, to, pages);
         if (!pages.Finish() || result.pages == 0) {
             file.cancelWriting();

@@ -4,7 +4,10 @@
 
 #include "report/ReportContent.h"
 
+#include <QString>
+
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,8 +21,11 @@ struct ReportPdfResult {
 
 // Writes pages from..to (kept within the report's pages) to the file through a temporary file
 // renamed into place; a failure leaves an existing file as it was. Needs a QGuiApplication.
+// What the drawing has to tell (a logo that cannot be read) goes to onMessage, or to stderr
+// without one.
 ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
-                               int32_t to);
+                               int32_t to,
+                               const std::function<void(const QString&)>& onMessage = {});
 
 // Fonts need a QGuiApplication: makes one, on the offscreen platform unless QT_QPA_PLATFORM
 // names another, when the process has none yet (otherwise returns nullptr).

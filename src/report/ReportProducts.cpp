@@ -29,7 +29,7 @@ void DrawFirstProductHeading(ReportRows& rows, const TProductSlot& p) {
     rows.SetFont(ReportFont::F12B);
     rows.At(C0, rows.Y(0, BodyBase),
             Format("%32s %12li%clbs in at %3i F %3i hr/pd", GetText(p.productName).c_str(),
-                   static_cast<long>(p.productWeight), static_cast<int>(p.estimateMark),
+                   static_cast<long>(p.productWeight), static_cast<int>(ShownChar(p.estimateMark)),
                    p.enteringTemp, p.pulldownHours));
     rows.SetFont(ReportFont::F10);
 }

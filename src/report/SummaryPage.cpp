@@ -196,7 +196,8 @@ void ProductRows(PageWriter& w, const JobImage& im, int y) {
         w.Left(2, y, H, GetText(p.productName));
         w.Right(50, y, H, Format(" in at %3i deg F %3i hr/pd", p.enteringTemp, p.pulldownHours));
         w.Right(68, y, H,
-                Format("%12li lbs%c", static_cast<long>(p.productWeight), p.estimateMark));
+                Format("%12li lbs%c", static_cast<long>(p.productWeight),
+                       static_cast<int>(ShownChar(p.estimateMark))));
         w.Right(LoadX, y, H, Format("%12li btuh", static_cast<long>(p.slotLoad)));
         w.Detail(++y, Format("Specific Heat Above Freezing        %6.2f factor %10li btuh",
                              static_cast<double>(p.specHeatAbove), static_cast<long>(p.aboveLoad)));

@@ -114,7 +114,6 @@ protected:
         frame->resize(900, 600);
         frame->show();
         frame->client()->viewport()->grab();
-        frame->updateCommands();
         return frame->client()->lastPage();
     }
 

@@ -117,6 +117,36 @@ TEST_F(Printing, ExportWritesThePdfAndNamesAFailure) {
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("no/such/folder/report.pdf")));
 }
 
+TEST_F(Printing, AnUnreadableLogoIsToldOnceAndThePagesStillPrint) {
+    AddSecondProduct();
+    {
+        std::FILE* logo = std::fopen(state.pathOf(LogoFileName).c_str(), "wb");
+        ASSERT_NE(logo, nullptr);
+        std::fputs("BM", logo); // a bitmap cut short after its signature
+        std::fclose(logo);
+    }
+    const QString expected = QStringLiteral("Can't open bitmap file ") +
+                             QString::fromStdString(state.pathOf(LogoFileName));
+
+    ModalScript modal({[](QDialog&) { return static_cast<int>(QDialog::Accepted); }});
+    MessageScript printed;
+    printing.Print(state, nullptr);
+    ASSERT_EQ(printed.shown.size(), 1u);
+    EXPECT_EQ(printed.shown[0].text, expected);
+    EXPECT_EQ(printed.shown[0].title, ApplicationTitle());
+
+    FileScript files({QString::fromStdString(folder.file("report.pdf"))});
+    MessageScript exported;
+    printing.ExportPdf(state, nullptr);
+    ASSERT_EQ(exported.shown.size(), 1u);
+    EXPECT_EQ(exported.shown[0].text, expected);
+
+    const std::string text = PdfText(folder.file("out.pdf"));
+    if (text.empty())
+        GTEST_SKIP() << "pdftotext is not available";
+    EXPECT_NE(text.find("(page 2 of 2)"), std::string::npos);
+}
+
 TEST_F(Printing, CommandsNeedALoadedJob) {
     state.job.image.flags.jobLoaded = 0;
     for (CommandId id : {CommandId::PrintJob, CommandId::PrintPreview, CommandId::ExportPdf})

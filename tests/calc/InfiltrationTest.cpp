@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(SaturationPressure, MatchesTheHandbookTables) {
@@ -29,6 +31,8 @@ TEST(HeatPerCubicFoot, BoxFactorChangesBelowThirtyOneF) {
 TEST(HeatPerCubicFoot, AirWithLessEnthalpyThanTheBoxGivesTheFloor) {
     EXPECT_DOUBLE_EQ(HeatPerCubicFoot(40, 50, 14.7, 35, 90), 0.18);
     EXPECT_DOUBLE_EQ(HeatPerCubicFoot(20, 50, 14.7, 35, 90), 0.18);
+    // Air whose enthalpy cannot be computed is never printed as "nan".
+    EXPECT_DOUBLE_EQ(HeatPerCubicFoot(90, 60, std::nan(""), 35, 90), 0.18);
 }
 
 TEST(AirChanges, TableRowsByVolumeAndColumnsByTemperature) {

@@ -27,6 +27,9 @@ TEST(Numbers, LoadsBelowOneAreZero) {
     EXPECT_EQ(LoadFromDouble(3273.6), 3273);
     EXPECT_EQ(LoadFromDouble(1e300), kMax);
     EXPECT_EQ(LoadFromDouble(std::nan("")), 0);
+    // A larger product never gives a smaller load, even past the double range.
+    EXPECT_EQ(LoadFromDouble(std::numeric_limits<double>::infinity()), kMax);
+    EXPECT_EQ(LoadFromDouble(-std::numeric_limits<double>::infinity()), 0);
 }
 
 TEST(Numbers, SumsSaturateInsteadOfWrapping) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(WallGain, KFactorIsPerInchOfThickness) {
@@ -33,10 +35,23 @@ TEST(WallGain, NoGainWhenTheOutsideIsNotWarmer) {
     EXPECT_GT(ComputeWallGain(job.image, EastWall, 8, 8), 0);
 }
 
-TEST(WallGain, ZeroThicknessKSurfaceGainsNothing) {
+TEST(WallGain, KSurfaceWithoutAPositiveThicknessGainsNothing) {
     Job job = MakeBox(10, 8, 8, 35);
     SetSurface(job.image.surfaces[Roof], 0.2, 'K', 0.0, 90);
     EXPECT_EQ(ComputeWallGain(job.image, Roof, 10, 8), 0);
+    // A negative thickness against a colder outside would otherwise count as a gain.
+    SetSurface(job.image.surfaces[Roof], 0.16, 'K', -4.0, 20);
+    EXPECT_EQ(ComputeWallGain(job.image, Roof, 10, 8), 0);
+    SetSurface(job.image.surfaces[Roof], 0.16, 'K', std::nan(""), 90);
+    EXPECT_EQ(ComputeWallGain(job.image, Roof, 10, 8), 0);
+}
+
+TEST(WallGain, AFactorTooLargeForADoubleSaturates) {
+    Job job = MakeBox(10, 8, 8, 35);
+    SetSurface(job.image.surfaces[NorthWall], 1e305, 'K', 4.0, 95);
+    EXPECT_EQ(ComputeWallGain(job.image, NorthWall, 10, 8), 2147483647);
+    SetSurface(job.image.surfaces[NorthWall], 1e306, 'K', 4.0, 95); // the product is +inf
+    EXPECT_EQ(ComputeWallGain(job.image, NorthWall, 10, 8), 2147483647);
 }
 
 TEST(WallGain, AllSurfacesUseTheirOwnDimensions) {

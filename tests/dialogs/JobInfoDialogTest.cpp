@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,32 @@ TEST_F(JobInformation, AmbientOnlyChangeReturnsFalseStoresItAndDropsTheUnit) {
     EXPECT_FALSE(RunJobInformation(job, nullptr));
     EXPECT_EQ(+job.image.header.designAmbient, 100);
     EXPECT_EQ(+job.image.unit.unitSelected, 0);
+}
+
+TEST_F(JobInformation, TypedAmbientBetweenStepsIsTakenAtTheNearestStep) {
+    // The unit tables have a column for every 5 F only; 97 would find no unit at all.
+    const std::pair<const char*, int32_t> typed[] = {{"97", 95}, {"98", 100}, {"104", 105}};
+    for (const auto& [text, stored] : typed) {
+        Job job = ExistingJob();
+        ModalScript modal({[text = QString::fromLatin1(text)](QDialog& d) {
+            auto* spin = d.findChild<QSpinBox*>(QStringLiteral("designAmbient"));
+            auto* edit = spin->findChild<QLineEdit*>();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            EXPECT_EQ(edit->text(), text); // typing is not refused on the way
+            return ClickOk(d);
+        }});
+        RunJobInformation(job, nullptr);
+        EXPECT_EQ(+job.image.header.designAmbient, stored) << text;
+    }
+}
+
+TEST_F(JobInformation, AStoredAmbientOffTheStepsIsCorrectedOnOk) {
+    Job job = ExistingJob();
+    job.image.header.designAmbient = 93; // from a file written elsewhere
+    ModalScript modal({[](QDialog& d) { return ClickOk(d); }});
+    RunJobInformation(job, nullptr);
+    EXPECT_EQ(+job.image.header.designAmbient, 95);
 }
 
 TEST_F(JobInformation, CancelKeepsTheHeaderButRecomputesTheVolume) {

@@ -284,3 +284,49 @@ TEST_F(TableDialogs, MaintenanceAddsValidatesMarksAndPacks) {
     const std::vector<InsulationListRow> rows = InsulationListRows(*insul);
     EXPECT_EQ(Trimmed(rows.back().name.substr(rows.back().name.find_first_not_of(' '))), "Zz foam");
 }
+
+TEST_F(TableDialogs, EditingAnInsulationKeepsTheFactorsThirdDecimalUnlessRetyped) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    // The list shows records in physical order: find the shipped 0.124 K panel there.
+    insul->d4tagSelect(nullptr);
+    int panelRow = -1;
+    for (int32_t r = 1; r <= insul->d4recCountDo() && panelRow < 0; ++r) {
+        insul->d4go(r);
+        if (ReadInsulationRecord(*insul).factor == 0.124)
+            panelRow = r - 1;
+    }
+    ASSERT_GE(panelRow, 0);
+    insul->d4tagSelect(insul->d4tag(InsulTagName));
+    auto factorOfPanel = [&] {
+        insul->d4tagSelect(nullptr);
+        insul->d4go(panelRow + 1);
+        const double factor = ReadInsulationRecord(*insul).factor;
+        insul->d4tagSelect(insul->d4tag(InsulTagName));
+        return factor;
+    };
+
+    auto editPanel = [&](const char* name, const char* factor) {
+        ModalScript modal({[&](QDialog& d) {
+            auto& list = dynamic_cast<TInsulModifyDialog&>(d);
+            list.list()->setCurrentRow(panelRow);
+            d.findChild<QPushButton*>(QStringLiteral("editButton"))->click();
+            d.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            return d.result();
+        }});
+        modal.add([&](QDialog& e) {
+            EXPECT_EQ(FieldText(e, "factor"), QStringLiteral("0.12"));
+            SetField(e, "insulation", QLatin1String(name));
+            if (factor != nullptr)
+                SetField(e, "factor", QLatin1String(factor));
+            return ClickOk(e);
+        });
+        EXPECT_TRUE(RunInsulationMaintenance(*insul, nullptr));
+        EXPECT_EQ(modal.unexpected, 0);
+    };
+
+    editPanel("Polyurethane freezer panel", nullptr); // the name only
+    EXPECT_DOUBLE_EQ(factorOfPanel(), 0.124);
+    editPanel("Polyurethane freezer panel", "0.15"); // a retyped factor takes two decimals
+    EXPECT_DOUBLE_EQ(factorOfPanel(), 0.15);
+}

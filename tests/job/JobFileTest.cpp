@@ -40,6 +40,17 @@ TEST(JobFile, ClearedJobWritesTheWholeImage) {
     EXPECT_FALSE(job.run.newJob);
 }
 
+TEST(JobFile, ReservedWordsFromALoadedFileAreWrittenAsZero) {
+    TempFolder dir;
+    Job job = ClearedJob();
+    job.image.flags.reserved4 = 1;
+    job.image.flags.reserved10 = -7;
+    ASSERT_TRUE(WriteJobFile(job, dir.File("a.kvj")).ok);
+    const auto bytes = ReadBytes(dir.File("a.kvj"));
+    for (std::size_t offset : {2527u + 16u, 2527u + 40u})
+        EXPECT_EQ(bytes[offset] | bytes[offset + 1] | bytes[offset + 2] | bytes[offset + 3], 0);
+}
+
 TEST(JobFile, ReadGivesBackEveryByteAndLoadsTheJob) {
     TempFolder dir;
     Job saved = ClearedJob();

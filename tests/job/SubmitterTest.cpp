@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -13,6 +14,16 @@ TEST(Submitter, MissingFileAsksAndLeavesTheRecord) {
     TSubmitter s{};
     SetText(s.companyName, "Kept");
     EXPECT_TRUE(ReadSubmitter(s, dir.File("SUBMIT.KVI")));
+    EXPECT_EQ(GetText(s.companyName), "Kept");
+}
+
+TEST(Submitter, AFileThatCannotBeReadDoesNotAskAgain) {
+    // A link to itself exists but can never be opened; answering the question would replace it.
+    TempFolder dir;
+    std::filesystem::create_symlink("SUBMIT.KVI", dir.File("SUBMIT.KVI"));
+    TSubmitter s{};
+    SetText(s.companyName, "Kept");
+    EXPECT_FALSE(ReadSubmitter(s, dir.File("SUBMIT.KVI")));
     EXPECT_EQ(GetText(s.companyName), "Kept");
 }
 

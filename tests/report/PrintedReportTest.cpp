@@ -323,6 +323,12 @@ TEST(ReportPageOne, PackageRowsAndEstimateMarker) {
     page = f.Draw(1);
     EXPECT_TRUE(page.Has("    40 pkgs @     20.00 lbs/per/pkg"));
     EXPECT_FALSE(page.Has("* estimated Lbs"));
+
+    // A NUL mark from a damaged file shows as a blank instead of ending the heading.
+    p.estimateMark = '\0';
+    page = f.Draw(1);
+    EXPECT_TRUE(
+        page.Has("Apples" + std::string(26, ' ') + "         1500 lbs in at  60 F  24 hr/pd"));
 }
 
 TEST(ReportPageTwo, ProductsTwoToFiveAndPageNotes) {

@@ -182,6 +182,22 @@ TEST(SummaryPage, VelocityMethodDetail) {
     EXPECT_EQ(doors->text, "  1 Doors:   4.00 W     8.00 H   15 open/Min");
 }
 
+TEST(SummaryPage, EstimateMarkFollowsThePounds) {
+    Job job;
+    BuildSampleJob(job);
+    EquipmentState state;
+    job.image.products[0].estimateMark = '*';
+    const SummaryPage marked = RefreshSummary(job, state, TSubmitter{});
+    const SummaryItem* pounds = Find(marked, "        1500");
+    ASSERT_NE(pounds, nullptr);
+    EXPECT_EQ(pounds->text, "        1500 lbs*");
+    job.image.products[0].estimateMark = '\0'; // from a damaged file: no NUL inside the text
+    const SummaryPage page = RefreshSummary(job, state, TSubmitter{});
+    pounds = Find(page, "        1500");
+    ASSERT_NE(pounds, nullptr);
+    EXPECT_EQ(pounds->text, "        1500 lbs ");
+}
+
 TEST(SummaryPage, ProductsWithoutLoadTakeNoRows) {
     Job job;
     BuildSampleJob(job);
