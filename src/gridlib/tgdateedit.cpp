@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QStringList>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -253,7 +254,9 @@ TGTime TGTimeEdit::FromData(const QByteArray& data) {
     if (data.size() != static_cast<qsizetype>(sizeof stored))
         return {};
     std::memcpy(&stored, data.constData(), sizeof stored);
-    return TGTime(stored.Value());
+    // Rebuilt from the value alone (damaged fields are not trusted), with the stored sign.
+    const double magnitude = std::fabs(stored.Value());
+    return TGTime(stored.Sign() < 0 ? -magnitude : magnitude);
 }
 
 QByteArray TGTimeEdit::GetData() const {

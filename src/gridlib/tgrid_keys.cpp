@@ -3,6 +3,7 @@
 #include "tgedit.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <algorithm>
 #include <cstdint>
@@ -62,10 +63,15 @@ bool TGrid::VkTab(bool ctrl, bool shift, int repeat) {
             LeaveGrid(!shift);
         return true;
     }
-    if (!ControlLetsGo(true))
-        return true;
-    if (tabKeyMode == tkLikeArrows)
+    if (tabKeyMode == tkLikeArrows) {
+        if (!ControlLetsGo(true))
+            return true;
         return shift ? VkLeft(false, false, repeat) : VkRight(false, false, repeat);
+    }
+    // The cell is stored (or refused) once, before deciding between the next column and the
+    // next line, so that the owner is asked once per key.
+    if (!LeaveCurrentCell())
+        return true;
     for (int i = 0; i < repeat; ++i) {
         const int line = CurrentLine();
         if (shift) {
@@ -95,7 +101,7 @@ bool TGrid::VkReturn(bool ctrl, bool shift, int repeat) {
     }
     switch (enterKeyMode) {
     case ekNextColumn: {
-        if (!ControlLetsGo(true))
+        if (!LeaveCurrentCell())
             return true;
         const int line = CurrentLine();
         if (!GotoNextColumn() && Go(line + 1) && CurrentLine() != line)
@@ -116,16 +122,15 @@ bool TGrid::VkReturn(bool ctrl, bool shift, int repeat) {
 bool TGrid::VkEscape(bool ctrl, bool shift, int) {
     if (ctrl || shift)
         return false;
-    if (auto* dialog = qobject_cast<QDialog*>(window())) {
-        for (const TGridColumn& column : columns) {
-            if (auto* edit = qobject_cast<TGEdit*>(column.control))
-                edit->SetValidator(nullptr);
-        }
-        dialog->reject();
-        return true;
+    // Cancelling must not be held up by a cell that does not pass its check.
+    for (const TGridColumn& column : columns) {
+        if (auto* edit = qobject_cast<TGEdit*>(column.control))
+            edit->SetValidator(nullptr);
     }
-    // Outside a dialog nothing can be cancelled: the cell goes back to its stored data.
-    ReloadCurrentCell();
+    const QPointer<QDialog> dialog = qobject_cast<QDialog*>(window());
+    emit CancelCommand();
+    if (dialog)
+        dialog->reject();
     return true;
 }
 

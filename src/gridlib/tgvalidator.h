@@ -46,7 +46,8 @@ public:
     static void ShowMessage(QWidget* owner, const QString& title, const QString& text);
 };
 
-// Whole numbers in a closed range; the filter is "0-9+-".
+// Whole numbers in a closed range; the filter is "0-9+-". The range message writes the bounds as
+// the number edit it serves (its parent) writes values, so with blankNull a bound of 0 is empty.
 class CELLIX32_API TGLongValidator : public TGValidator {
     Q_OBJECT
 public:
@@ -75,7 +76,7 @@ public:
 };
 
 // Decimal numbers in a closed range; the filter is "0-9+-.". The range message writes the
-// bounds with the edit's decimals.
+// bounds with the edit's decimals, and as its edit writes values (blankNull included).
 class CELLIX32_API TGDoubleValidator : public TGValidator {
     Q_OBJECT
 public:
