@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QStringList>
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -254,9 +253,7 @@ TGTime TGTimeEdit::FromData(const QByteArray& data) {
     if (data.size() != static_cast<qsizetype>(sizeof stored))
         return {};
     std::memcpy(&stored, data.constData(), sizeof stored);
-    // Rebuilt from the value alone (damaged fields are not trusted), with the stored sign.
-    const double magnitude = std::fabs(stored.Value());
-    return TGTime(stored.Sign() < 0 ? -magnitude : magnitude);
+    return TGTime(stored.Value());
 }
 
 QByteArray TGTimeEdit::GetData() const {

@@ -154,12 +154,6 @@ public:
     bool VkInsert(bool ctrl, bool shift, int repeat);
     bool VkDelete(bool ctrl, bool shift, int repeat);
 
-signals:
-    // Esc (without Ctrl or Shift): the cancel command for the grid's window. A dialog is also
-    // rejected; any other window decides for itself what cancelling means.
-    void CancelCommand();
-
-public:
     // Data hooks.
     virtual QByteArray GetCellData(int line, int id) = 0;
     virtual void PutCellData(int line, int id, const QByteArray& data) = 0;

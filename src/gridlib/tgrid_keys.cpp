@@ -3,7 +3,6 @@
 #include "tgedit.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <algorithm>
 #include <cstdint>
@@ -122,15 +121,16 @@ bool TGrid::VkReturn(bool ctrl, bool shift, int repeat) {
 bool TGrid::VkEscape(bool ctrl, bool shift, int) {
     if (ctrl || shift)
         return false;
-    // Cancelling must not be held up by a cell that does not pass its check.
-    for (const TGridColumn& column : columns) {
-        if (auto* edit = qobject_cast<TGEdit*>(column.control))
-            edit->SetValidator(nullptr);
-    }
-    const QPointer<QDialog> dialog = qobject_cast<QDialog*>(window());
-    emit CancelCommand();
-    if (dialog)
+    if (auto* dialog = qobject_cast<QDialog*>(window())) {
+        for (const TGridColumn& column : columns) {
+            if (auto* edit = qobject_cast<TGEdit*>(column.control))
+                edit->SetValidator(nullptr);
+        }
         dialog->reject();
+        return true;
+    }
+    // Outside a dialog nothing can be cancelled: the cell goes back to its stored data.
+    ReloadCurrentCell();
     return true;
 }
 

@@ -87,13 +87,15 @@ void TGTime::CalcHMS() {
     const double current = std::isnan(value) ? 0.0 : value;
     const double magnitude = std::min(std::fabs(current), maxSeconds);
     const int64_t totalMillis = static_cast<int64_t>(std::floor(magnitude * 1000 + 0.5));
-    sign = current < 0 ? -1 : 1;
+    sign = (current < 0 && totalMillis != 0) ? -1 : 1;
     const int64_t wholeSeconds = totalMillis / 1000;
     hours = HeldHours(wholeSeconds / 3600);
     minutes = static_cast<uint16_t>(wholeSeconds / 60 % 60);
     seconds = static_cast<uint16_t>(wholeSeconds % 60);
     milliseconds = static_cast<uint16_t>(totalMillis % 1000);
     value = static_cast<double>(totalMillis) / 1000.0;
+    if (sign < 0)
+        value = -value;
 }
 
 uint16_t TGTime::DosTime() const {

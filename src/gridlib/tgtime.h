@@ -17,13 +17,8 @@ enum class TimeConstant : int { Now = 0 };
 
 #pragma pack(push, 1)
 
-// A span of time in hours (not limited to 23), minutes, seconds and milliseconds, with its value
-// in seconds and a sign kept apart. The fields always hold the magnitude. ToTime (and so Set,
-// reading a text and assigning the platform time) makes the value signed; CalcHMS (and so
-// assigning seconds, Inc, Dec and the arithmetic operators) leaves the magnitude in the value and
-// the sign in Sign(). Comparisons and conversions use the value as it stands: after CalcHMS a
-// negative time compares and converts as its magnitude, and stepping works on the magnitude
-// (Dec(Hours, 1) from zero gives 1 h with sign -1; Inc(Hours, 1) then gives +2 h). Magnitudes
+// A signed span of time in hours (not limited to 23), minutes, seconds and milliseconds, with
+// its value in seconds. The value carries the sign; the fields hold the magnitude. Magnitudes
 // are held to at most 65535:59:59.999, and a value that is not a number gives the zero time.
 //
 // Pictures: H hours, M minutes, S seconds (longer runs pad with zeros; MMM and SSS write the
@@ -61,7 +56,7 @@ public:
 
     // Value from the fields and the sign.
     void ToTime();
-    // Sign and fields from the value, rounded to the millisecond; the value keeps the magnitude.
+    // Sign and fields from the value, rounded to the millisecond.
     void CalcHMS();
     bool IsValid() const { return minutes <= 59 && seconds <= 59 && milliseconds <= 999; }
     uint16_t DosTime() const;

@@ -3,7 +3,6 @@
 #include "edit_picture.h"
 #include "language.h"
 #include "number_text.h"
-#include "tgnumedit.h"
 
 #include <QMessageBox>
 
@@ -25,17 +24,6 @@ QString LanguageText(int offset) {
 
 QString RangeText(int offset, const std::string& min, const std::string& max) {
     return QString::fromStdString(FillPlaceholders(GetLanguage().LoadStringA(offset), min, max));
-}
-
-// Whether the number edit that the validator serves (its parent) writes 0 as the empty text.
-bool ServedEditBlanksNull(const QObject* edit) {
-    if (qobject_cast<const TGShortEdit*>(edit))
-        return TGShortEdit::BlankNull();
-    if (qobject_cast<const TGLongEdit*>(edit))
-        return TGLongEdit::BlankNull();
-    if (qobject_cast<const TGDoubleEdit*>(edit))
-        return TGDoubleEdit::BlankNull();
-    return false;
 }
 
 bool PassesTextFilter(const QString& text, const char* filter) {
@@ -108,11 +96,8 @@ bool TGLongValidator::IsValid(const QString& text) const {
 }
 
 void TGLongValidator::Error(QWidget* owner) const {
-    // The bounds are written as the edit writes values (with blankNull, 0 is the empty text).
-    const bool blankNull = ServedEditBlanksNull(parent());
-    ShowMessage(
-        owner, LanguageText(Language::sInvalidRange),
-        RangeText(Language::sValueRange, FormatWhole(min, blankNull), FormatWhole(max, blankNull)));
+    ShowMessage(owner, LanguageText(Language::sInvalidRange),
+                RangeText(Language::sValueRange, FormatWhole(min, false), FormatWhole(max, false)));
 }
 
 // Decimal numbers.
@@ -141,10 +126,9 @@ bool TGDoubleValidator::IsValid(const QString& text) const {
 }
 
 void TGDoubleValidator::Error(QWidget* owner) const {
-    const bool blankNull = ServedEditBlanksNull(parent());
     ShowMessage(owner, LanguageText(Language::sInvalidRange),
-                RangeText(Language::sValueRange, FormatDecimal(min, decimals, blankNull),
-                          FormatDecimal(max, decimals, blankNull)));
+                RangeText(Language::sValueRange, FormatDecimal(min, decimals, false),
+                          FormatDecimal(max, decimals, false)));
 }
 
 // Dates.

@@ -46,8 +46,7 @@ public:
     static void ShowMessage(QWidget* owner, const QString& title, const QString& text);
 };
 
-// Whole numbers in a closed range; the filter is "0-9+-". The range message writes the bounds as
-// the number edit it serves (its parent) writes values, so with blankNull a bound of 0 is empty.
+// Whole numbers in a closed range; the filter is "0-9+-".
 class CELLIX32_API TGLongValidator : public TGValidator {
     Q_OBJECT
 public:
@@ -76,7 +75,7 @@ public:
 };
 
 // Decimal numbers in a closed range; the filter is "0-9+-.". The range message writes the
-// bounds with the edit's decimals, and as its edit writes values (blankNull included).
+// bounds with the edit's decimals.
 class CELLIX32_API TGDoubleValidator : public TGValidator {
     Q_OBJECT
 public:

@@ -47,11 +47,10 @@ TEST(TGTimeValue, RoundingSignAndLimits) {
     ExpectTime(TGTime(1.0006), 0, 0, 1, 1);
     ExpectTime(TGTime(59.9996), 0, 1, 0, 0);
     EXPECT_EQ(TGTime(0.0004).Value(), 0);
-    // Assigned seconds go through CalcHMS: the value keeps the magnitude, the sign is apart.
     const TGTime negative(-5400.0);
     ExpectTime(negative, 1, 30, 0, 0);
     EXPECT_EQ(negative.Sign(), -1);
-    EXPECT_EQ(negative.Value(), 5400.0);
+    EXPECT_EQ(negative.Value(), -5400.0);
     ExpectTime(TGTime(1e300), 65535, 59, 59, 999);
     ExpectTime(TGTime(-std::numeric_limits<double>::infinity()), 65535, 59, 59, 999);
     ExpectTime(TGTime(std::nan("")), 0, 0, 0, 0);
@@ -72,17 +71,11 @@ TEST(TGTimeValue, SetIncAndDec) {
     time.Set(-2, TimeElement::Hours);
     EXPECT_EQ(time.Sign(), -1);
     EXPECT_EQ(time.Value(), -(2 * 3600 + 30 * 60 + 0.999));
-    // Steps work on the value as it stands, and CalcHMS leaves the magnitude in it: one hour
-    // down from zero is 1 h with sign -1, and one hour up from there is 2 h.
     TGTime step;
     step.Dec(TimeElement::Hours, 1);
-    EXPECT_EQ(step.Value(), 3600);
-    EXPECT_EQ(step.Sign(), -1);
-    step.Inc(TimeElement::Hours, 1);
-    EXPECT_EQ(step.Value(), 7200);
-    EXPECT_EQ(step.Sign(), 1);
-    ExpectTime(step, 2, 0, 0, 0);
-    step = TGTime();
+    EXPECT_EQ(step.Value(), -3600);
+    step.Inc(TimeElement::Hours, 1); // back to zero, not to +2 hours
+    EXPECT_EQ(step.Value(), 0);
     step.Inc(TimeElement::Minutes, 90).Dec(TimeElement::Milliseconds, 1);
     ExpectTime(step, 1, 29, 59, 999);
     step.Inc(TimeElement::Hours, 1e18);
@@ -126,22 +119,17 @@ TEST(TGTimeRead, RoundTripThroughText) {
 TEST(TGTimeOperators, ArithmeticComparisonsAndConversions) {
     const TGTime hour(3600.0);
     EXPECT_EQ(hour + 60, TGTime(1, 1, 0, 0));
-    const TGTime belowZero = hour - 7200;
-    EXPECT_EQ(belowZero.Value(), 3600.0) << "the magnitude";
-    EXPECT_EQ(belowZero.Sign(), -1);
-    EXPECT_EQ(TGTime(-1, 0, 0, 0).Value(), -3600.0) << "ToTime gives the signed value";
+    EXPECT_EQ(hour - 7200, TGTime(-1, 0, 0, 0));
     EXPECT_EQ(hour * 1.5, 5400.0);
     EXPECT_EQ(hour / 4, 900.0);
     EXPECT_EQ(hour / 0, 0.0);
     EXPECT_EQ(TGTime(5400.0) - hour, 1800.0);
-    EXPECT_TRUE(TGTime(-60.0) > TGTime(30.0)) << "compared by magnitude";
-    EXPECT_TRUE(TGTime(-1, 0, 0, 0) < TGTime(30.0)) << "a signed value from ToTime";
+    EXPECT_TRUE(TGTime(-60.0) < TGTime(30.0));
     EXPECT_TRUE(hour > 3599.5);
     EXPECT_EQ(static_cast<double>(hour), 3600.0);
     using std::chrono::hh_mm_ss;
     using std::chrono::milliseconds;
-    EXPECT_FALSE(static_cast<hh_mm_ss<milliseconds>>(TGTime(-3723.5)).is_negative());
-    const auto platform = static_cast<hh_mm_ss<milliseconds>>(TGTime(-1, 2, 3, 500));
+    const auto platform = static_cast<hh_mm_ss<milliseconds>>(TGTime(-3723.5));
     EXPECT_TRUE(platform.is_negative());
     EXPECT_EQ(platform.minutes().count(), 2);
     EXPECT_EQ(TGTime(platform).Value(), -3723.5);
