@@ -8,6 +8,10 @@
 #include <QStyle>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace {
 
 constexpr int resizeGrip = 3;
@@ -49,14 +53,16 @@ void GridClientArea::paintEvent(QPaintEvent* event) {
         const int y = row * lineHeight;
         if (y > event->rect().bottom() || y + lineHeight < event->rect().top())
             continue;
+        // Rows past the last line a 32-bit number holds are past every list's end.
+        const int line = static_cast<int>(
+            std::min<int64_t>(int64_t{first} + row, std::numeric_limits<int>::max()));
         for (int c = 0; c < grid->ColumnCount(); ++c) {
             const TGridColumn& column = grid->Column(c);
-            if (column.width <= 0)
+            const int64_t x = int64_t{column.left} - offset;
+            if (column.width <= 0 || x + column.width <= 0 || x > width())
                 continue;
-            const QRect cell(column.left - offset, y, column.width - 1, lineHeight - 1);
-            if (cell.right() < 0 || cell.left() > width())
-                continue;
-            grid->PaintCell(painter, c, first + row, cell);
+            const QRect cell(static_cast<int>(x), y, column.width - 1, lineHeight - 1);
+            grid->PaintCell(painter, c, line, cell);
             painter.setPen(gridLine);
             painter.drawLine(cell.right() + 1, y, cell.right() + 1, y + lineHeight - 1);
         }
@@ -89,9 +95,10 @@ void GridTitleBar::paintEvent(QPaintEvent*) {
     const int offset = grid->HorizontalOffset();
     for (int c = 0; c < grid->ColumnCount(); ++c) {
         const TGridColumn& column = grid->Column(c);
-        if (column.width <= 0)
+        const int64_t x = int64_t{origin} + column.left - offset;
+        if (column.width <= 0 || x + column.width <= origin || x > width())
             continue;
-        const QRect section(origin + column.left - offset, 0, column.width, height());
+        const QRect section(static_cast<int>(x), 0, column.width, height());
         DrawHeaderSection(painter, this, section, c == grid->CurrentColumn());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(section.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine,
@@ -100,26 +107,31 @@ void GridTitleBar::paintEvent(QPaintEvent*) {
 }
 
 int GridTitleBar::ColumnEdgeAt(int x) const {
-    const int local = x - grid->RowHeaderWidth() + grid->HorizontalOffset();
+    const int64_t local = int64_t{x} - grid->RowHeaderWidth() + grid->HorizontalOffset();
     for (int c = 0; c < grid->ColumnCount(); ++c) {
         const TGridColumn& column = grid->Column(c);
-        if (column.width > 0 && std::abs(local - (column.left + column.width)) <= resizeGrip)
+        const int64_t edge = int64_t{column.left} + column.width;
+        if (column.width > 0 && local >= edge - resizeGrip && local <= edge + resizeGrip)
             return c;
     }
     return -1;
 }
 
 void GridTitleBar::mousePressEvent(QMouseEvent* event) {
-    resizing = ColumnEdgeAt(event->position().toPoint().x());
+    dragStartX = event->position().toPoint().x();
+    resizing = ColumnEdgeAt(dragStartX);
+    if (resizing >= 0)
+        dragStartWidth = grid->Column(resizing).width;
 }
 
 void GridTitleBar::mouseMoveEvent(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
-    if (resizing >= 0) {
-        const TGridColumn& column = grid->Column(resizing);
-        const int width = x - grid->RowHeaderWidth() + grid->HorizontalOffset() - column.left;
-        grid->SetColumnWidth(grid->Column(resizing).control->property(controlIdProperty).toInt(),
-                             std::max(minimumColumnWidth, width));
+    if (resizing >= 0 && resizing < grid->ColumnCount()) {
+        // The width follows the mouse from where the drag began; the columns may scroll while
+        // the current cell is kept in view, which must not feed back into the width.
+        const int64_t width = int64_t{dragStartWidth} + x - dragStartX;
+        grid->SetColumnWidthAt(resizing, static_cast<int>(std::clamp<int64_t>(
+                                             width, minimumColumnWidth, QWIDGETSIZE_MAX)));
         return;
     }
     setCursor(ColumnEdgeAt(x) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);
@@ -143,9 +155,9 @@ void GridRowHeader::paintEvent(QPaintEvent*) {
     const int current = grid->CurrentLine();
     const int rows = height() / lineHeight + 1;
     for (int row = 0; row < rows; ++row) {
-        const int line = first + row;
-        if (line >= grid->NLines())
+        if (int64_t{first} + row >= grid->NLines())
             break;
+        const int line = first + row;
         const QRect section(0, row * lineHeight, width(), lineHeight);
         const bool isCurrent = line == current;
         const bool marked = isCurrent && grid->lineMarker == lmBold;
@@ -158,7 +170,7 @@ void GridRowHeader::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(grid->LineSelected(line) ? QPalette::HighlightedText
                                                                 : QPalette::ButtonText));
         painter.drawText(section.adjusted(2, 0, -12, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(line + 1));
+                         QString::number(int64_t{line} + 1));
         if (isCurrent && grid->lineMarker == lmArrow) {
             const int middle = section.center().y();
             const int left = section.right() - 9;

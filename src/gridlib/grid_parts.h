@@ -32,7 +32,9 @@ private:
     int ColumnEdgeAt(int x) const;
 
     TGrid* grid;
-    int resizing = -1; // the column whose right edge is dragged
+    int resizing = -1;      // the column whose right edge is dragged
+    int dragStartX = 0;     // where the drag began
+    int dragStartWidth = 0; // the column's width then
 };
 
 // The line numbers and the current-line marker left of the cells; a click selects a line.

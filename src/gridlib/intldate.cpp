@@ -218,9 +218,10 @@ int IntlDate::WoY(int firstWeekDay) const {
         return static_cast<int>(daysIn / 7 + 1);
     if (year == 1)
         return 0;
+    // Days before the first such weekday count in the Monday weeks of the year before.
     IntlDate lastOfYearBefore;
     lastOfYearBefore = static_cast<long>(januaryFirst - 1);
-    return lastOfYearBefore.WoY(firstWeekDay);
+    return lastOfYearBefore.WoY(0);
 }
 
 bool IntlDate::IsLeap(int y) {

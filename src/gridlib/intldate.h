@@ -72,7 +72,8 @@ public:
     int DoW() const; // 0 Monday to 6 Sunday
     int DoY() const; // 1 to 366; 0 for an invalid date
     // Week of the year for weeks starting on firstWeekDay (0 Monday to 6 Sunday): the first such
-    // day of the year starts week 1; days before it belong to the last week of the year before.
+    // day of the year starts week 1; days before it belong to the last week of the year before,
+    // counted in Monday weeks (WoY(0) of 31 December) whatever firstWeekDay is.
     // 0 for an invalid date or weekday.
     int WoY(int firstWeekDay) const;
     static bool IsLeap(int year);

@@ -52,14 +52,16 @@ std::vector<LineSelection::Change> LineSelection::Select(int line, int flags, in
         const int step = line >= anchor ? 1 : -1;
         for (int l = anchor + step; l != line + step; l += step)
             SetBit(l, true, changes);
-    } else {
-        if ((flags & add) == 0) {
-            for (int l : SelectedLines()) {
-                if (l != line)
-                    SetBit(l, false, changes);
-            }
-        }
+    } else if ((flags & add) != 0) {
         SetBit(line, !IsSelected(line), changes);
+    } else {
+        // All lines are unselected, then the line is toggled: it always ends selected. A line
+        // that was selected already is left alone rather than reported twice.
+        for (int l : SelectedLines()) {
+            if (l != line)
+                SetBit(l, false, changes);
+        }
+        SetBit(line, true, changes);
     }
     anchor = line;
     return changes;

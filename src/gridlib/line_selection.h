@@ -5,7 +5,8 @@
 // The selected lines of a grid.
 //   mode 0: nothing can be selected;
 //   mode 1: one line; selecting it again unselects it;
-//   mode 2: any number of lines, with an anchor for extending;
+//   mode 2: any number of lines, with an anchor for extending; a plain select leaves only the
+//           given line selected, add toggles it, extend selects from the anchor to it;
 //   mode 3: one line that follows the current line; selecting it again keeps it.
 class LineSelection {
 public:

@@ -18,6 +18,8 @@ namespace {
 
 constexpr int checkBoxExtra = 2;
 constexpr int maxLineHeight = 1000;
+// No widget can be wider; it also keeps the sums of column edges far from overflowing.
+constexpr int maxColumnWidth = QWIDGETSIZE_MAX;
 
 int SaturatedInt(int64_t value) {
     return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
@@ -79,14 +81,31 @@ void TGrid::Add(QWidget* control, const QString& title, TGAlign alignment, bool 
     column.control = control;
     column.title = title;
     column.type = ClassifyControl(control);
-    column.alignment = column.type == ctButton ? alCenter : alignment;
+    column.alignment = alignment;
     const int controlWidth =
         control->testAttribute(Qt::WA_Resized) ? control->width() : control->sizeHint().width();
-    column.width = controlWidth + 1 + (column.type == ctCheckBox ? checkBoxExtra : 0);
+    column.width =
+        SaturatedInt(int64_t{controlWidth} + 1 + (column.type == ctCheckBox ? checkBoxExtra : 0));
     if (hidden) {
         column.hiddenWidth = column.width;
         column.width = 0;
     }
+    if (AppendColumn(column))
+        RelayColumns();
+}
+
+bool TGrid::AppendColumn(const TGridColumn& prepared) {
+    QWidget* control = prepared.control;
+    if (!control || FindColumn(control) >= 0)
+        return false;
+    TGridColumn column = prepared;
+    column.type = ClassifyControl(control);
+    if (column.type == ctButton)
+        column.alignment = alCenter;
+    column.width = std::clamp(column.width, 0, maxColumnWidth);
+    column.hiddenWidth = column.width == 0 ? std::clamp(column.hiddenWidth, 0, maxColumnWidth) : 0;
+    column.left = ColumnsWidth();
+    column.label = nullptr;
     control->setParent(client);
     control->hide();
     control->installEventFilter(this);
@@ -97,7 +116,12 @@ void TGrid::Add(QWidget* control, const QString& title, TGAlign alignment, bool 
     if (auto* check = qobject_cast<QCheckBox*>(control))
         connect(check, &QCheckBox::clicked, this, [this] { controlChanged = true; });
     columns.push_back(column);
-    RelayColumns();
+    if (layout == glRecord)
+        ArrangeRecordLayout();
+    UpdateScrollBars();
+    titleBar->update();
+    client->update();
+    return true;
 }
 
 bool TGrid::Remove(int id, bool destroy) {
@@ -180,10 +204,10 @@ int TGrid::FindColumn(const QWidget* control) const {
 }
 
 int TGrid::FindColumnAt(const QPoint& clientPoint) const {
-    const int x = clientPoint.x() + HorizontalOffset();
+    const int64_t x = int64_t{clientPoint.x()} + HorizontalOffset();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const TGridColumn& column = columns[i];
-        if (column.width > 0 && x >= column.left && x < column.left + column.width)
+        if (column.width > 0 && x >= column.left && x < int64_t{column.left} + column.width)
             return static_cast<int>(i);
     }
     return -1;
@@ -195,9 +219,13 @@ int TGrid::GetColumnWidth(int id) const {
 }
 
 void TGrid::SetColumnWidth(int id, int width) {
-    const int index = FindColumn(id);
-    if (index < 0 || width < 0)
+    SetColumnWidthAt(FindColumn(id), width);
+}
+
+void TGrid::SetColumnWidthAt(int index, int width) {
+    if (index < 0 || index >= ColumnCount() || width < 0)
         return;
+    width = std::min(width, maxColumnWidth);
     if (columns[index].width == 0)
         columns[index].hiddenWidth = width;
     else
@@ -221,7 +249,7 @@ void TGrid::SetTitle(int id, const QString& title) {
 }
 
 int TGrid::ColumnsWidth() const {
-    return columns.empty() ? 0 : columns.back().left + columns.back().width;
+    return columns.empty() ? 0 : SaturatedInt(int64_t{columns.back().left} + columns.back().width);
 }
 
 int TGrid::HorizontalOffset() const {
@@ -395,11 +423,12 @@ int TGrid::GetDataLine(int y) const {
 }
 
 void TGrid::RefreshLine(int line) {
-    const int row = line - std::max(0, topLine);
+    const int64_t row = int64_t{line} - std::max(0, topLine);
     if (row < 0 || row > visibleLines)
         return;
-    client->update(0, row * lineHeight, client->width(), lineHeight);
-    rowHeader->update(0, row * lineHeight, rowHeader->width(), lineHeight);
+    const int y = static_cast<int>(row) * lineHeight;
+    client->update(0, y, client->width(), lineHeight);
+    rowHeader->update(0, y, rowHeader->width(), lineHeight);
 }
 
 void TGrid::RefreshItem(int line, int id) {

@@ -55,6 +55,12 @@ public:
     // the library's edits, or by the owner for other controls).
     void Add(QWidget* control, const QString& title, TGAlign alignment = alLeft,
              bool hidden = false);
+    // Appends a prepared column: its control joins the grid as Add does (its type still comes
+    // from the control's class), its left edge is placed after the other columns, and its control
+    // is hidden until it takes the focus. The width is the column's own (a width of 0 with a
+    // hiddenWidth is a hidden column). A column without a control, or whose control is already
+    // in the grid, is refused.
+    bool AppendColumn(const TGridColumn& column);
     // Removes the column of the control with the id; with destroy the control is deleted too.
     bool Remove(int id, bool destroy = false);
     void HideColumn(int id);
@@ -187,6 +193,8 @@ private:
     friend class GridRowHeader;
 
     int ControlId(const QWidget* control) const;
+    // The width of the column at the index (a hidden column keeps it for later).
+    void SetColumnWidthAt(int index, int width);
     bool IsCurrentLineValid() const { return topLine >= 0 && CurrentLine() < nLines; }
     bool CanTakeFocus(int column) const;
     bool TakeFocus(int column, bool focus = true);

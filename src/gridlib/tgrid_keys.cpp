@@ -62,10 +62,15 @@ bool TGrid::VkTab(bool ctrl, bool shift, int repeat) {
             LeaveGrid(!shift);
         return true;
     }
-    if (!ControlLetsGo(true))
-        return true;
-    if (tabKeyMode == tkLikeArrows)
+    if (tabKeyMode == tkLikeArrows) {
+        if (!ControlLetsGo(true))
+            return true;
         return shift ? VkLeft(false, false, repeat) : VkRight(false, false, repeat);
+    }
+    // The cell is stored (or refused) once, before deciding between the next column and the
+    // next line, so that the owner is asked once per key.
+    if (!LeaveCurrentCell())
+        return true;
     for (int i = 0; i < repeat; ++i) {
         const int line = CurrentLine();
         if (shift) {
@@ -95,7 +100,7 @@ bool TGrid::VkReturn(bool ctrl, bool shift, int repeat) {
     }
     switch (enterKeyMode) {
     case ekNextColumn: {
-        if (!ControlLetsGo(true))
+        if (!LeaveCurrentCell())
             return true;
         const int line = CurrentLine();
         if (!GotoNextColumn() && Go(line + 1) && CurrentLine() != line)

@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -37,6 +39,10 @@ bool TGrid::MoveTo(int line, bool focus, bool validate) {
         currentRow = 0;
         Refresh();
         return true;
+    }
+    if (line >= nLines && maxLines <= 0) {
+        // A growing list ends at the last line a 32-bit count can hold.
+        line = std::min(line, std::numeric_limits<int>::max() - 1);
     }
     if (line >= nLines) {
         if (maxLines > 0) {
@@ -84,7 +90,9 @@ bool TGrid::MoveTo(int line, bool focus, bool validate) {
     }
 
     if (topLine != oldTop)
-        VisibleLinesChanged(topLine, std::min(topLine + visibleLines, nLines) - 1);
+        VisibleLinesChanged(
+            topLine,
+            static_cast<int>(std::min<int64_t>(int64_t{topLine} + visibleLines, nLines) - 1));
     CurrentLineChanged(line, oldLine);
     if (selection.Mode() == 3)
         SelectLine(line);
@@ -92,7 +100,7 @@ bool TGrid::MoveTo(int line, bool focus, bool validate) {
 }
 
 bool TGrid::Move(int delta, bool focus) {
-    const int64_t target = int64_t{std::max(0, CurrentLine())} + delta;
+    const int64_t target = int64_t{CurrentLine()} + delta;
     return Go(static_cast<int>(std::clamp<int64_t>(target, 0, std::numeric_limits<int>::max())),
               focus);
 }
@@ -163,6 +171,8 @@ bool TGrid::GotoNextColumn() {
                 return true;
         }
     }
+    // No column after this one takes the focus: the last one that does becomes current.
+    GotoLastColumn();
     return false;
 }
 
@@ -179,6 +189,8 @@ bool TGrid::GotoPreviousColumn() {
                 return true;
         }
     }
+    // No column before this one takes the focus: the first one that does becomes current.
+    GotoFirstColumn();
     return false;
 }
 
@@ -214,11 +226,12 @@ void TGrid::PlaceControl(int column) {
     if (layout != glTable || column < 0)
         return;
     const TGridColumn& c = columns[column];
-    const int visibleWidth = client->width();
+    const int64_t visibleWidth = client->width();
+    const int64_t right = int64_t{c.left} + c.width;
     if (c.left < hOffset)
         hOffset = c.left;
-    else if (c.left + c.width > hOffset + visibleWidth)
-        hOffset = std::min(c.left, c.left + c.width - visibleWidth);
+    else if (right > hOffset + visibleWidth)
+        hOffset = static_cast<int>(std::min<int64_t>(c.left, right - visibleWidth));
     UpdateScrollBars();
     int x = c.left - hOffset;
     int width = c.type == ctCombo ? c.width - 1 : c.width;
@@ -311,7 +324,10 @@ void TGrid::EmptyControls() {
 }
 
 bool TGrid::SwapLines(int a, int b) {
-    if (a == b || a < 0 || b < 0 || a >= nLines || b >= nLines)
+    if (a == b || a < 0 || b < 0)
+        return false;
+    // A growing list may swap with lines it does not count yet: the owner keeps their data.
+    if (maxLines > 0 && (a >= nLines || b >= nLines))
         return false;
     for (const TGridColumn& column : columns) {
         const int id = ControlId(column.control);
@@ -340,7 +356,10 @@ bool TGrid::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (KeyDown(key->key(), key->modifiers(), std::max(1, key->count())))
+        // Left and Right move the caret of an edit; the grid has them only from other controls.
+        const bool caretKey = (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) &&
+                              qobject_cast<QLineEdit*>(control);
+        if (!caretKey && KeyDown(key->key(), key->modifiers(), std::max(1, key->count())))
             return true;
     } else if (event->type() == QEvent::FocusIn && column != currentColumn) {
         // A control of the record layout clicked directly.

@@ -56,7 +56,11 @@ public:
     void PutCellData(int line, int id, const QByteArray& data) override {
         cells[{line, id}] = data;
     }
-    bool CanAcceptCellData(int, int, const QByteArray&) override { return acceptData; }
+    int acceptAsked = 0;
+    bool CanAcceptCellData(int, int, const QByteArray&) override {
+        ++acceptAsked;
+        return acceptData;
+    }
     bool CanAppendLine(int line) override {
         appendAsked.push_back(line);
         return allowAppend;

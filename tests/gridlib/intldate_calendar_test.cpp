@@ -139,10 +139,15 @@ TEST(IntlDateWeeks, WeekOfYear) {
     EXPECT_EQ(IntlDate(11, 1, 1998).WoY(0), 1); // the Sunday after it
     EXPECT_EQ(IntlDate(12, 1, 1998).WoY(0), 2);
     EXPECT_EQ(IntlDate(1, 1, 1998).WoY(0), 52); // last Monday week of 1997
-    // With Sunday weeks, Monday 1 January 2018 belongs to the week of Sunday 31 December 2017,
-    // the 53rd Sunday week of 2017; Saturday 30 December 2017 is in the 52nd.
-    EXPECT_EQ(IntlDate(1, 1, 2018).WoY(6), 53);
+    // Days before the first week of the year take the Monday week of 31 December before,
+    // whatever the week's first day: Monday 1 January 2018 with Sunday weeks is in Monday week
+    // 52 of 2017 (Sunday 31 December 2017 is the 53rd Sunday week); Tuesday 1 January 2019
+    // with Wednesday weeks is in Monday week 53 of 2018 (Monday 31 December 2018).
+    EXPECT_EQ(IntlDate(31, 12, 2017).WoY(6), 53);
+    EXPECT_EQ(IntlDate(1, 1, 2018).WoY(6), 52);
     EXPECT_EQ(IntlDate(30, 12, 2017).WoY(6), 52);
+    EXPECT_EQ(IntlDate(31, 12, 2018).WoY(2), 52);
+    EXPECT_EQ(IntlDate(1, 1, 2019).WoY(2), 53);
     EXPECT_EQ(IntlDate(1, 1, 2018).WoY(7), 0);
     EXPECT_EQ(IntlDate().WoY(0), 0);
 }

@@ -1,4 +1,5 @@
 #include "edit_picture.h"
+#include "line_selection.h"
 #include "line_window.h"
 #include "number_text.h"
 #include "record_placement.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -59,6 +61,29 @@ TEST(LineWindow, MovesByTheDistanceAndStopsAtTheEnds) {
     const LineWindow huge = MoveLineWindow({0, 0}, std::numeric_limits<int>::max(), 4,
                                            std::numeric_limits<int>::max(), false);
     EXPECT_EQ(huge.topLine + huge.currentRow, std::numeric_limits<int>::max());
+}
+
+TEST(LineSelection, PlainSelectLeavesTheLineSelected) {
+    LineSelection selection;
+    selection.SetMode(2);
+    selection.Select(2, 0, 10);
+    selection.Select(5, LineSelection::add, 10);
+    ASSERT_EQ(selection.SelectedLines(), (std::vector<int>{2, 5}));
+    // Without flags every line is unselected and then the given one toggled, so a selected
+    // line stays selected and is the only one.
+    const auto changes = selection.Select(5, 0, 10);
+    EXPECT_EQ(selection.SelectedLines(), std::vector<int>{5});
+    EXPECT_EQ(selection.Count(), 1);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].line, 2);
+    EXPECT_FALSE(changes[0].selected);
+    EXPECT_TRUE(selection.Select(5, 0, 10).empty());
+    EXPECT_EQ(selection.SelectedLines(), std::vector<int>{5});
+    EXPECT_EQ(selection.Anchor(), 5);
+    // Adding toggles.
+    selection.Select(5, LineSelection::add, 10);
+    EXPECT_TRUE(selection.SelectedLines().empty());
+    EXPECT_EQ(selection.Count(), 0);
 }
 
 TEST(RecordPlacement, ReadsNumbersSafely) {

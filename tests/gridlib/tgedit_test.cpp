@@ -72,6 +72,34 @@ TEST_F(EditTest, RangeMessageFollowsTheCurrentLanguage) {
     EXPECT_EQ(recorder.messages[0].text, "Nummer muß zwischen -5 und 5 liegen!");
 }
 
+// blankNull is one flag per edit class; every test leaves them unset.
+struct BlankNullReset {
+    ~BlankNullReset() {
+        TGShortEdit(nullptr, 0, 0, 0, 0, 0).SetBlankNull(false);
+        TGLongEdit(nullptr, 0, 0, 0, 0, 0).SetBlankNull(false);
+        TGDoubleEdit(nullptr, 0, 0, 0, 0, 0, 0).SetBlankNull(false);
+    }
+};
+
+TEST_F(EditTest, RangeMessageWritesItsBoundsAsNumbersEvenWithBlankNull) {
+    const BlankNullReset reset;
+    auto* whole = Place(new TGLongEdit(dialog.get(), 1, 5, 6, 0, 10));
+    auto* decimal = new TGDoubleEdit(dialog.get(), 2, 1, 6, 1, 0, 2.5);
+    auto* small = new TGShortEdit(dialog.get(), 3, -1, 6, -5, 0);
+    whole->SetBlankNull(true);
+    decimal->SetBlankNull(true);
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{whole, decimal, small})
+        edit->setText("11");
+    EXPECT_FALSE(whole->IsValid(true));
+    EXPECT_FALSE(decimal->IsValid(true));
+    EXPECT_FALSE(small->IsValid(true));
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    // A bound of 0 written as the blank it shows in the cell would leave the message unreadable.
+    EXPECT_EQ(recorder.messages[0].text, "Value must be between 0 and 10");
+    EXPECT_EQ(recorder.messages[1].text, "Value must be between 0.0 and 2.5");
+    EXPECT_EQ(recorder.messages[2].text, "Value must be between -5 and 0");
+}
+
 TEST_F(EditTest, DoubleEditShowsItsDecimalsAfterLeaving) {
     auto* edit = Place(new TGDoubleEdit(dialog.get(), 1, 0, 10, 2, 0, 1000));
     TypeAndLeave(edit, "3.5");
@@ -115,6 +143,13 @@ TEST_F(EditTest, TransferSizesAndDamagedData) {
     EXPECT_EQ(dateEdit.Value(), IntlDate(25, 12, 1998));
     timeEdit.SetData(TGTimeEdit::ToData(TGTime(3723.0)));
     EXPECT_EQ(timeEdit.text(), "01:02:03");
+    // A negative time keeps its sign through the cell data, however it was made.
+    for (const TGTime& negative : {TGTime(-3723.0), TGTime(-1, 2, 3, 0)}) {
+        const TGTime back = TGTimeEdit::FromData(TGTimeEdit::ToData(negative));
+        EXPECT_EQ(back.Sign(), -1);
+        EXPECT_EQ(back.Value(), -3723.0);
+        EXPECT_EQ(back.Hours(), 1);
+    }
     dateTimeEdit.SetData(TGDateTimeEdit::ToData(IntlDate(1, 5, 1998), TGTime(1, 2, 3, 0)));
     EXPECT_EQ(dateTimeEdit.text(), "01/05/1998 01:02:03");
     EXPECT_EQ(dateTimeEdit.Date(), IntlDate(1, 5, 1998));

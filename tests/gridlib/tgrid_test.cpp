@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <climits>
 
 namespace {
 
@@ -43,6 +47,19 @@ struct GridTest : ::testing::Test {
     }
 
     QWidget* Focused() const { return QApplication::focusWidget(); }
+
+    QWidget* Client() const { return name->parentWidget(); }
+    // The column titles above the cells.
+    QWidget* TitleBar() const { return grid->childAt(Client()->x() + 5, 2); }
+
+    // Drags, in the title bar, from the given point by 1 pixel at a time.
+    void DragTitleBar(QPoint from, int steps) {
+        QWidget* titleBar = TitleBar();
+        QTest::mousePress(titleBar, Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= steps; ++step)
+            QTest::mouseMove(titleBar, from + QPoint(step, 0));
+        QTest::mouseRelease(titleBar, Qt::LeftButton, Qt::NoModifier, from + QPoint(steps, 0));
+    }
 };
 
 TEST_F(GridTest, GrowingListAsksToAppendOnceAndGrows) {
@@ -312,6 +329,233 @@ TEST_F(GridTest, HiddenColumnIsSkipped) {
     EXPECT_EQ(Focused(), note);
     grid->UnHideColumn(quantityId);
     EXPECT_FALSE(grid->IsColumnHidden(quantityId));
+}
+
+TEST_F(GridTest, LeftAndRightMoveTheCaretInAnEditAndTheColumnElsewhere) {
+    Build(3, gsVertScroll);
+    auto* done = new QCheckBox;
+    done->setProperty(controlIdProperty, 4);
+    grid->Add(done, "Done");
+    grid->Go(0);
+    ASSERT_EQ(Focused(), name);
+    QTest::keyClicks(name, "abc");
+    QTest::keyClick(name, Qt::Key_Left);
+    EXPECT_EQ(Focused(), name);
+    EXPECT_EQ(name->cursorPosition(), 2) << "the caret moved inside the cell";
+    QTest::keyClick(name, Qt::Key_Left);
+    QTest::keyClick(name, Qt::Key_Right);
+    EXPECT_EQ(name->cursorPosition(), 2);
+    QTest::keyClick(name, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(name->cursorPosition(), 0);
+    EXPECT_EQ(grid->CurrentColumn(), 0);
+
+    // A check box has no caret: there Left and Right move between the columns.
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(Focused(), done);
+    QTest::keyClick(done, Qt::Key_Left);
+    EXPECT_EQ(Focused(), note);
+    EXPECT_EQ(grid->CurrentColumn(), 2);
+    QTest::keyClick(note, Qt::Key_Right);
+    EXPECT_EQ(Focused(), note) << "Right in an edit stays in the edit";
+    EXPECT_EQ(grid->Text(0, nameId), "abc") << "the cell left was stored";
+}
+
+TEST_F(GridTest, TabLikeTheArrowsMovesBetweenColumns) {
+    Build(3, gsVertScroll, ekNextColumn, tkLikeArrows);
+    grid->Go(0);
+    QTest::keyClick(name, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), quantity);
+    QTest::keyClick(quantity, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Focused(), name);
+}
+
+TEST_F(GridTest, MoveWithoutACurrentLineCountsFromBeforeLineZero) {
+    Build(0, gsVertScroll);
+    grid->SetNLines(5);
+    ASSERT_EQ(grid->CurrentLine(), -1);
+    ASSERT_TRUE(grid->Move(1));
+    EXPECT_EQ(grid->CurrentLine(), 0) << "one line down from no line is line 0";
+    grid->Go(-1);
+    ASSERT_TRUE(grid->Move(3));
+    EXPECT_EQ(grid->CurrentLine(), 2);
+    grid->Go(-1);
+    ASSERT_TRUE(grid->Move(-4));
+    EXPECT_EQ(grid->CurrentLine(), 0);
+}
+
+TEST_F(GridTest, PlainSelectOfASelectedLineKeepsItSelected) {
+    Build(10, gsVertScroll | gsMultiSelect);
+    grid->SelectLine(2);
+    grid->SelectLine(4, slAdd);
+    grid->selectionChanges.clear();
+    EXPECT_TRUE(grid->SelectLine(4));
+    EXPECT_EQ(grid->GetSelectedLines(), std::vector<int>{4});
+    EXPECT_EQ(grid->selectionChanges, (std::vector<std::pair<int, bool>>{{2, false}}));
+}
+
+TEST_F(GridTest, DraggingAColumnEdgeFollowsTheMouseWhileTheColumnsScroll) {
+    Build(3, gsVertScroll | gsTitleBar | gsRowHeader);
+    const int clientWidth = Client()->width();
+    grid->SetColumnWidth(nameId, 100);
+    grid->SetColumnWidth(quantityId, 100);
+    grid->SetColumnWidth(noteId, clientWidth - 201); // its right edge 1 pixel inside the border
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(grid->HorizontalOffset(), 0);
+    ASSERT_NE(TitleBar(), nullptr);
+
+    // The current column grows past the border, so the columns scroll to keep it in view.
+    DragTitleBar(QPoint(Client()->x() + clientWidth - 1, 5), 3);
+    EXPECT_EQ(grid->GetColumnWidth(noteId), clientWidth - 201 + 3);
+    EXPECT_EQ(grid->HorizontalOffset(), 2);
+    EXPECT_EQ(note->geometry().right(), clientWidth - 1) << "the cell's control is in view";
+}
+
+TEST_F(GridTest, DraggingResizesTheColumnUnderTheMouseWhateverItsId) {
+    Build(3, gsVertScroll | gsTitleBar | gsRowHeader);
+    // Two controls without an id: both have id 0.
+    auto* done = new QCheckBox;
+    auto* action = new QPushButton;
+    grid->Add(done, "Done");
+    grid->Add(action, "Act");
+    for (int id : {nameId, quantityId, noteId})
+        grid->SetColumnWidth(id, 40);
+    const int checkWidth = grid->Column(3).width;
+    const int buttonWidth = grid->Column(4).width;
+    const int edge = grid->Column(4).left + buttonWidth;
+    ASSERT_LT(edge, Client()->width());
+
+    DragTitleBar(QPoint(Client()->x() + edge, 5), 5);
+    EXPECT_EQ(grid->Column(4).width, buttonWidth + 5);
+    EXPECT_EQ(grid->Column(3).width, checkWidth);
+}
+
+TEST_F(GridTest, NextAndPreviousColumnGoToTheLastAndFirstThatTakeTheFocus) {
+    Build(3, gsVertScroll);
+    grid->Go(0);
+    QTest::keyClick(name, Qt::Key_Tab);
+    ASSERT_EQ(grid->CurrentColumn(), 1);
+    // The owner makes the current cell and the one after it read-only.
+    grid->cellStates[{0, quantityId}] = 2;
+    grid->cellStates[{0, noteId}] = 2;
+    EXPECT_FALSE(grid->GotoNextColumn());
+    EXPECT_EQ(grid->CurrentColumn(), 0) << "the last column that takes the focus";
+    EXPECT_EQ(Focused(), name);
+
+    grid->cellStates.clear();
+    QTest::keyClick(name, Qt::Key_Tab);
+    ASSERT_EQ(grid->CurrentColumn(), 1);
+    grid->cellStates[{0, nameId}] = 2;
+    grid->cellStates[{0, quantityId}] = 2;
+    EXPECT_FALSE(grid->GotoPreviousColumn());
+    EXPECT_EQ(grid->CurrentColumn(), 2) << "the first column that takes the focus";
+    EXPECT_EQ(Focused(), note);
+}
+
+TEST_F(GridTest, RefusedCellIsAskedOncePerKey) {
+    Build(3, gsVertScroll, ekNextColumn, tkNextColumn);
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    grid->acceptData = false;
+    QTest::keyClicks(note, "x");
+    QTest::keyClick(note, Qt::Key_Tab);
+    EXPECT_EQ(grid->acceptAsked, 1) << "Tab at the last column";
+    grid->acceptAsked = 0;
+    QTest::keyClick(note, Qt::Key_Return);
+    EXPECT_EQ(grid->acceptAsked, 1) << "Enter at the last column";
+    EXPECT_EQ(grid->CurrentLine(), 0);
+    EXPECT_EQ(Focused(), note);
+
+    grid->acceptData = true;
+    QTest::keyClick(note, Qt::Key_Return);
+    EXPECT_EQ(grid->CurrentLine(), 1);
+    EXPECT_EQ(grid->Text(0, noteId), "x");
+}
+
+TEST_F(GridTest, EscapeOutsideADialogPutsTheCellBackAndKeepsTheValidators) {
+    Build(3, gsVertScroll);
+    grid->Go(0);
+    QTest::keyClick(name, Qt::Key_Tab);
+    ASSERT_EQ(Focused(), quantity);
+    const QString stored = quantity->text();
+    QTest::keyClicks(quantity, "55");
+    ASSERT_NE(quantity->text(), stored);
+    QTest::keyClick(quantity, Qt::Key_Escape);
+    EXPECT_EQ(quantity->text(), stored);
+    EXPECT_NE(quantity->Validator(), nullptr);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(GridTest, GrowingListSwapsWithLinesBeyondItsCount) {
+    Build(0, gsVertScroll);
+    grid->SetNLines(3);
+    FillNames(3);
+    grid->cells[{6, nameId}] = "line 6";
+    EXPECT_TRUE(grid->SwapLines(1, 6));
+    EXPECT_EQ(grid->Text(1, nameId), "line 6");
+    EXPECT_EQ(grid->Text(6, nameId), "line 1");
+    EXPECT_TRUE(grid->SwapLines(0, INT_MAX));
+    EXPECT_EQ(grid->Text(INT_MAX, nameId), "line 0");
+    EXPECT_EQ(grid->NLines(), 3) << "swapping does not count lines";
+    EXPECT_TRUE(grid->IsModified());
+    EXPECT_FALSE(grid->SwapLines(-1, 2));
+}
+
+TEST_F(GridTest, HugeLinesAndWidthsSaturate) {
+    Build(0, gsVertScroll | gsTitleBar);
+    grid->SetVisibleLines(4);
+    ASSERT_TRUE(grid->Go(INT_MAX));
+    EXPECT_EQ(grid->NLines(), INT_MAX);
+    EXPECT_EQ(grid->CurrentLine(), INT_MAX - 1) << "the last line a 32-bit count holds";
+    EXPECT_EQ(grid->appendAsked, std::vector<int>{INT_MAX - 1});
+    ASSERT_FALSE(grid->visibleChanges.empty());
+    EXPECT_EQ(grid->visibleChanges.back(), std::make_pair(INT_MAX - 1, INT_MAX - 1));
+    EXPECT_TRUE(grid->Move(5));
+    EXPECT_EQ(grid->CurrentLine(), INT_MAX - 1);
+    // Far from the window in both directions (the sanitizer build checks the arithmetic).
+    grid->RefreshLine(INT_MIN);
+    grid->RefreshLine(INT_MAX);
+
+    grid->SetColumnWidth(noteId, INT_MAX);
+    const int noteWidth = grid->GetColumnWidth(noteId);
+    EXPECT_GT(noteWidth, 1000000);
+    EXPECT_EQ(int64_t{grid->ColumnsWidth()}, int64_t{grid->Column(2).left} + noteWidth);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    EXPECT_EQ(grid->HorizontalOffset(), grid->Column(2).left) << "the wide cell starts in view";
+    EXPECT_EQ(note->x(), 0);
+    (void)grid->grab();
+}
+
+TEST_F(GridTest, AppendColumnPlacesAPreparedColumnLast) {
+    Build(2, gsVertScroll | gsTitleBar);
+    const int before = grid->ColumnsWidth();
+    auto* extra = new TGEdit(nullptr, 9);
+    TGridColumn column;
+    column.control = extra;
+    column.title = "Extra";
+    column.width = 50;
+    column.alignment = alRight;
+    ASSERT_TRUE(grid->AppendColumn(column));
+    ASSERT_EQ(grid->ColumnCount(), 4);
+    EXPECT_EQ(grid->Column(3).left, before);
+    EXPECT_EQ(grid->Column(3).width, 50);
+    EXPECT_EQ(grid->Column(3).type, ctEdit);
+    EXPECT_EQ(grid->GetTitle(9), "Extra");
+    EXPECT_EQ(grid->ColumnsWidth(), before + 50);
+    EXPECT_FALSE(extra->isVisible());
+    EXPECT_EQ(extra->parentWidget(), Client());
+    EXPECT_FALSE(grid->AppendColumn(column)) << "already a column";
+    EXPECT_FALSE(grid->AppendColumn(TGridColumn{})) << "no control";
+    EXPECT_EQ(grid->ColumnCount(), 4);
+
+    // The appended column works like the others.
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    EXPECT_EQ(Focused(), extra);
+    QTest::keyClicks(extra, "x");
+    QTest::keyClick(extra, Qt::Key_Down);
+    EXPECT_EQ(grid->Text(0, 9), "x");
 }
 
 } // namespace
