@@ -10,10 +10,8 @@ SpinField::SpinField(int minimum, int maximum, int step, QWidget* parent) : QSpi
 }
 
 int SpinField::steppedValue() {
-    interpretText();
-    const int stepped = nearestStep(value());
-    setValue(stepped);
-    return stepped;
+    interpretText(); // an off-step text goes through fixup onto the nearest step
+    return value();
 }
 
 QValidator::State SpinField::validate(QString& text, int& pos) const {

@@ -75,7 +75,7 @@ int TGrid::ControlId(const QWidget* control) const {
 // Columns.
 
 void TGrid::Add(QWidget* control, const QString& title, TGAlign alignment, bool hidden) {
-    if (!control || FindColumn(control) >= 0)
+    if (!control)
         return;
     TGridColumn column;
     column.control = control;
@@ -90,8 +90,7 @@ void TGrid::Add(QWidget* control, const QString& title, TGAlign alignment, bool 
         column.hiddenWidth = column.width;
         column.width = 0;
     }
-    if (AppendColumn(column))
-        RelayColumns();
+    AppendColumn(column);
 }
 
 bool TGrid::AppendColumn(const TGridColumn& prepared) {
@@ -104,7 +103,6 @@ bool TGrid::AppendColumn(const TGridColumn& prepared) {
         column.alignment = alCenter;
     column.width = std::clamp(column.width, 0, maxColumnWidth);
     column.hiddenWidth = column.width == 0 ? std::clamp(column.hiddenWidth, 0, maxColumnWidth) : 0;
-    column.left = ColumnsWidth();
     column.label = nullptr;
     control->setParent(client);
     control->hide();
@@ -116,11 +114,7 @@ bool TGrid::AppendColumn(const TGridColumn& prepared) {
     if (auto* check = qobject_cast<QCheckBox*>(control))
         connect(check, &QCheckBox::clicked, this, [this] { controlChanged = true; });
     columns.push_back(column);
-    if (layout == glRecord)
-        ArrangeRecordLayout();
-    UpdateScrollBars();
-    titleBar->update();
-    client->update();
+    RelayColumns(); // places its left edge after the others
     return true;
 }
 
