@@ -5,6 +5,9 @@
 #include "job/JobFile.h"
 #include "tables/JobDefaults.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 // Writes the job; a failure is shown and leaves the job modified.
@@ -34,8 +37,12 @@ void ReadJob(AppState& state, JobUi& ui) {
     state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
 }
 
+// The full path, so that the recent-files list and the caption name the file the same way
+// whether it came from the command line, a file dialog or the list, from any working folder.
 void SetFileName(JobRunState& run, const std::string& path) {
-    run.fileName = path.substr(0, MaxFileName);
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    run.fileName = (failed ? path : full.lexically_normal().string()).substr(0, MaxFileName);
 }
 
 void WriteSubmitterFile(AppState& state, JobUi& ui) {
@@ -117,7 +124,16 @@ void EditJobInfoCommand(AppState& state, JobUi& ui) {
     if (!state.jobLoaded())
         return;
     state.job.run.newJob = false;
-    if (ui.runJobInformation(state.job)) {
+    const TJobHeader& header = state.job.image.header;
+    const int32_t ambientBefore = header.designAmbient;
+    const std::string dateBefore = GetText(header.jobDate);
+    const bool unitBefore = state.job.image.unit.unitSelected != 0;
+    const bool recordChanged = ui.runJobInformation(state.job);
+    // The ambient and the date are edited outside the dialog's record, and a new ambient or box
+    // temperature drops the selected unit: each of them is a change to save as well.
+    if (recordChanged || header.designAmbient != ambientBefore ||
+        GetText(header.jobDate) != dateBefore ||
+        unitBefore != (state.job.image.unit.unitSelected != 0)) {
         state.job.run.modified = true;
         state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
     }
