@@ -28,11 +28,14 @@ DateField::DateField(QWidget* parent) : QLineEdit(parent), calendar_(new QCalend
     calendar_->setWindowFlags(Qt::Popup);
     calendar_->setMinimumDate(FirstDate());
     calendar_->setGridVisible(true);
-    connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate chosen) {
+    // A click on a day, or Enter on the day chosen with the keys, fills the field.
+    const auto choose = [this](QDate chosen) {
         setDate(chosen);
         calendar_->hide();
         setFocus();
-    });
+    };
+    connect(calendar_, &QCalendarWidget::clicked, this, choose);
+    connect(calendar_, &QCalendarWidget::activated, this, choose);
 }
 
 QDate DateField::FirstDate() {

@@ -6,9 +6,11 @@
 #include "dialogs/PictureValidator.h"
 #include "dialogs/Text1252.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -206,6 +208,24 @@ TEST(DateField, TypingPastingOrDeletingOverASelectionGivesWhatItShows) {
     field->setDate(QDate(2026, 1, 15));
     window.deleteAll(Qt::Key_Backspace);
     EXPECT_FALSE(field->date());
+}
+
+TEST(DateField, TheDropDownCalendarFillsTheField) {
+    EnsureApplication();
+    auto* field = new DateField;
+    FieldWindow window(field);
+    field->setDate(QDate(2026, 1, 15));
+    field->showCalendar();
+    QCalendarWidget* calendar = field->calendar();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 1, 15));
+    QWidget* days = calendar->findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(field->date(), QDate(2026, 1, 16));
+    EXPECT_EQ(Shown(field), QStringLiteral("01/16/2026"));
 }
 
 TEST(NumberField, TypingPastingOrDeletingOverASelectionGivesWhatItShows) {

@@ -156,6 +156,22 @@ TEST_F(JobInformation, BoxTemperatureChangeDropsTheUnitAndCounts) {
     EXPECT_EQ(+job.image.unit.unitSelected, 0);
 }
 
+TEST_F(JobInformation, ADateNotOnTheCalendarIsRefusedWithAMessage) {
+    Job job = ExistingJob();
+    ModalScript modal({[](QDialog& d) {
+        SetField(d, "jobDate", QStringLiteral("02/30/2027"));
+        EXPECT_NE(ClickOk(d), QDialog::Accepted);
+        EXPECT_EQ(d.focusWidget(), d.findChild<QWidget*>(QStringLiteral("jobDate")));
+        SetField(d, "jobDate", QStringLiteral("02/28/2027"));
+        return ClickOk(d);
+    }});
+    EXPECT_FALSE(RunJobInformation(job, nullptr)); // the date is not in the transfer record
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(
+        messages.shown[0].text.startsWith(QStringLiteral("02/30/2027 is not a calendar date")));
+    EXPECT_EQ(GetText(job.image.header.jobDate), "02/28/2027");
+}
+
 TEST_F(JobInformation, UnreadableDateShowsBlankAndKeepsTheStoredText) {
     Job job = ExistingJob();
     SetText(job.image.header.jobDate, "garbage");
