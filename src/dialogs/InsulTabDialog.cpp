@@ -169,20 +169,15 @@ bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
     TInsulTab dialog(InsulationListRows(insul), choices, parent);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
-    std::string problem;
     for (int s = 0; s < SurfaceCount; ++s) {
         TSurface& surface = image.surfaces[s];
         const SurfaceChoice chosen = dialog.choice(s);
-        // An insulation the table lacks stays unless the user chose another one.
-        if ((inTable[s] || dialog.picked(s)) &&
-            !SelectSurfaceInsulation(surface, insul, chosen.row) && problem.empty())
-            problem = insul.path() + " has no row " + std::to_string(chosen.row) +
-                      ": the surface keeps its insulation";
+        // Rows found by name or chosen in the list are rows of the table. An insulation the
+        // table lacks stays unless the user chose another one.
+        if (inTable[s] || dialog.picked(s))
+            SelectSurfaceInsulation(surface, insul, chosen.row);
         surface.thickness = chosen.thickness;
         surface.adjacentTemp = chosen.adjacentTemp;
     }
-    if (!problem.empty())
-        ShowMessage(parent, {ApplicationTitle(), QString::fromStdString(problem),
-                             MessageIcon::Exclamation, MessageButtons::Ok});
     return true;
 }

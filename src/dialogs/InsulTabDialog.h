@@ -52,6 +52,5 @@ private:
 // insulation, found by name when the stored row holds another record; only an insulation the
 // table lacks opens on the stored row. OK writes the six surface records from the table and
 // brings their rows up to date; a surface whose insulation the table lacks keeps it unless the
-// user chose a row. A chosen row the table does not have keeps the insulation, and the user is
-// told. Returns true after OK.
+// user chose a row. Returns true after OK.
 bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent);
