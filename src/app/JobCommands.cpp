@@ -5,9 +5,6 @@
 #include "job/JobFile.h"
 #include "tables/JobDefaults.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
 
 // Writes the job; a failure is shown and leaves the job modified.
@@ -37,12 +34,8 @@ void ReadJob(AppState& state, JobUi& ui) {
     state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
 }
 
-// The full path, so that the recent-files list and the caption name the file the same way
-// whether it came from the command line, a file dialog or the list, from any working folder.
 void SetFileName(JobRunState& run, const std::string& path) {
-    std::error_code failed;
-    const std::filesystem::path full = std::filesystem::absolute(path, failed);
-    run.fileName = (failed ? path : full.lexically_normal().string()).substr(0, MaxFileName);
+    run.fileName = FullPath(path).substr(0, MaxFileName);
 }
 
 void WriteSubmitterFile(AppState& state, JobUi& ui) {

@@ -213,6 +213,7 @@ TEST_F(Frame, AJobOpenedByARelativePathIsKeptByItsFullPath) {
     state.job.run.modified = false;
     const std::string relative = std::filesystem::relative(path).string();
     ASSERT_NE(relative, path);
+    state.recentFiles = {relative}; // kept by an earlier run
 
     frame->openAtStart(relative);
     ASSERT_TRUE(state.jobLoaded());
