@@ -196,6 +196,9 @@ TEST(DateField, TypingPastingOrDeletingOverASelectionGivesWhatItShows) {
     window.typeOverAll(QStringLiteral("03/04/2027"));
     EXPECT_EQ(Shown(field), QStringLiteral("03/04/2027"));
     EXPECT_EQ(field->date(), QDate(2027, 3, 4));
+    window.typeOverAll(QStringLiteral("3/4/2027")); // one-digit parts show in full after
+    EXPECT_EQ(field->date(), QDate(2027, 3, 4));
+    EXPECT_EQ(Shown(field), QStringLiteral("03/04/2027"));
     window.typeOverAll(QStringLiteral("11302026")); // the separators come by themselves
     EXPECT_EQ(Shown(field), QStringLiteral("11/30/2026"));
     EXPECT_EQ(field->date(), QDate(2026, 11, 30));
