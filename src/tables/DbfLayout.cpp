@@ -1,10 +1,13 @@
 #include "tables/DbfLayout.h"
 
+#include "job/SafeWrite.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +44,19 @@ bool KnownVersion(unsigned char version) {
         return true;
     default:
         return false;
+    }
+}
+
+std::string OpenFailure(int error) {
+    switch (error) {
+    case ENOENT:
+        return "the table is missing";
+    case EISDIR:
+        return "it is a folder, not a table";
+    case EINVAL:
+        return "it is not a regular file, so not a table";
+    default:
+        return std::string("the table cannot be opened: ") + std::strerror(error);
     }
 }
 
@@ -85,12 +101,14 @@ bool IsNumericField(const DbfField& field) {
 }
 
 std::optional<DbfLayout> ReadDbfLayout(const std::string& path, std::string& message) {
-    File file(std::fopen(path.c_str(), "rb"));
+    // A FIFO or a device is refused at once rather than waited on.
+    const int fd = OpenRegularFile(path);
+    File file(fd >= 0 ? ::fdopen(fd, "rb") : nullptr);
     if (!file) {
         const int error = errno;
-        Fail(message, path,
-             error == ENOENT ? "the table is missing"
-                             : std::string("the table cannot be opened: ") + std::strerror(error));
+        if (fd >= 0)
+            ::close(fd);
+        Fail(message, path, OpenFailure(error));
         return std::nullopt;
     }
     if (std::fseek(file.get(), 0, SEEK_END) != 0) {

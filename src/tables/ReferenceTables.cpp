@@ -51,11 +51,25 @@ std::unique_ptr<Table> OpenReferenceTable(const std::filesystem::path& folder, R
     return table;
 }
 
-ReferenceTables OpenReferenceTables(const std::filesystem::path& folder) {
+ReferenceTables OpenReferenceTables(const std::filesystem::path& folder,
+                                    std::span<const ReferenceTable> which) {
     ReferenceTables tables;
-    tables.insul = OpenReferenceTable(folder, ReferenceTable::Insul, tables.insulProblem);
-    tables.product = OpenReferenceTable(folder, ReferenceTable::Product, tables.productProblem);
-    tables.units = OpenReferenceTable(folder, ReferenceTable::Units, tables.unitsProblem);
-    tables.coils = OpenReferenceTable(folder, ReferenceTable::Coils, tables.coilsProblem);
+    for (ReferenceTable table : which) {
+        std::unique_ptr<Table> opened = OpenReferenceTable(folder, table, tables.problem(table));
+        switch (table) {
+        case ReferenceTable::Insul:
+            tables.insul = std::move(opened);
+            break;
+        case ReferenceTable::Product:
+            tables.product = std::move(opened);
+            break;
+        case ReferenceTable::Units:
+            tables.units = std::move(opened);
+            break;
+        case ReferenceTable::Coils:
+            tables.coils = std::move(opened);
+            break;
+        }
+    }
     return tables;
 }
