@@ -15,24 +15,28 @@ struct Command {
     std::string_view name;
     int (*run)(Args);
     std::string_view synopsis;
+    std::string_view summary;
 };
 
 constexpr Command commands[] = {
-    {"totals", RunTotals, "totals JOB.kvj [--json]   recalculate and print the load totals"},
-    {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj    recalculate and write the whole job"},
+    {"totals", RunTotals, "totals JOB.kvj [--json]", "recalculate and print the load totals"},
+    {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj", "recalculate and write the whole job"},
     {"new", RunNew,
-     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]\n"
-     "                                         make a new job from the defaults and tables"},
-    {"summary", RunSummary, "summary JOB.kvj [--dir DIR]  print the load summary page"},
-    {"units", RunUnits, "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]"},
-    {"coils", RunCoils, "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]"},
+     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]",
+     "make a new job from the defaults and tables"},
+    {"summary", RunSummary, "summary JOB.kvj [--dir DIR]", "print the load summary page"},
+    {"units", RunUnits, "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]",
+     "list the condensing units for the job; store one"},
+    {"coils", RunCoils, "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]",
+     "list the evaporator coils for the selected unit; store one"},
     {"spot-unit", RunSpotUnit,
-     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR]"},
-    {"spot-coil", RunSpotCoil,
-     "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]"},
+     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR]",
+     "list condensing units for a load typed in"},
+    {"spot-coil", RunSpotCoil, "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]",
+     "list evaporator coils for a load typed in"},
 #ifdef QUELBOX_REPORT_COMMAND
-    {"report", RunReport,
-     "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]  write the report PDF (-o - for stdout)"},
+    {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]",
+     "write the load report as a PDF file (-o - for standard output)"},
 #endif
 };
 
@@ -60,9 +64,9 @@ Exit status:
 )";
 
 void PrintUsage(std::ostream& out) {
-    out << "Usage: quelbox-cli COMMAND ...\n";
+    out << "Usage: quelbox-cli COMMAND ...\n\nCommands:\n";
     for (const Command& c : commands)
-        out << "  quelbox-cli " << c.synopsis << "\n";
+        out << "  quelbox-cli " << c.synopsis << "\n        " << c.summary << "\n";
 }
 
 bool AsksForHelp(std::string_view arg) {
@@ -93,7 +97,7 @@ int main(int argc, char** argv) {
         if (c.name != first)
             continue;
         if (std::any_of(args.begin(), args.end(), AsksForHelp)) {
-            std::cout << "Usage: quelbox-cli " << c.synopsis << "\n";
+            std::cout << "Usage: quelbox-cli " << c.synopsis << "\n" << c.summary << "\n";
             return ExitOk;
         }
         return c.run(args);

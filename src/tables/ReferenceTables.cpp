@@ -1,17 +1,21 @@
 #include "tables/ReferenceTables.h"
 
 Table* ReferenceTables::get(ReferenceTable which) const {
+    return const_cast<ReferenceTables*>(this)->slot(which).get();
+}
+
+std::unique_ptr<Table>& ReferenceTables::slot(ReferenceTable which) {
     switch (which) {
     case ReferenceTable::Insul:
-        return insul.get();
+        return insul;
     case ReferenceTable::Product:
-        return product.get();
+        return product;
     case ReferenceTable::Units:
-        return units.get();
+        return units;
     case ReferenceTable::Coils:
         break;
     }
-    return coils.get();
+    return coils;
 }
 
 const std::string& ReferenceTables::problem(ReferenceTable which) const {
@@ -54,22 +58,7 @@ std::unique_ptr<Table> OpenReferenceTable(const std::filesystem::path& folder, R
 ReferenceTables OpenReferenceTables(const std::filesystem::path& folder,
                                     std::span<const ReferenceTable> which) {
     ReferenceTables tables;
-    for (ReferenceTable table : which) {
-        std::unique_ptr<Table> opened = OpenReferenceTable(folder, table, tables.problem(table));
-        switch (table) {
-        case ReferenceTable::Insul:
-            tables.insul = std::move(opened);
-            break;
-        case ReferenceTable::Product:
-            tables.product = std::move(opened);
-            break;
-        case ReferenceTable::Units:
-            tables.units = std::move(opened);
-            break;
-        case ReferenceTable::Coils:
-            tables.coils = std::move(opened);
-            break;
-        }
-    }
+    for (ReferenceTable table : which)
+        tables.slot(table) = OpenReferenceTable(folder, table, tables.problem(table));
     return tables;
 }

@@ -22,6 +22,7 @@ struct ReferenceTables {
     std::string coilsProblem;
 
     Table* get(ReferenceTable which) const;
+    std::unique_ptr<Table>& slot(ReferenceTable which);
     const std::string& problem(ReferenceTable which) const;
     std::string& problem(ReferenceTable which);
     bool allOpen() const;

@@ -134,7 +134,7 @@ TEST_F(TableWriters, TwoProcessesAddingAtOnceLoseNothingAndAddNothingTwice) {
 
 TEST_F(TableWriters, AWriterKilledAtAnyMomentLeavesATableThatOpensWithEveryReportedRecord) {
     std::mt19937 random(20);
-    std::uniform_int_distribution<int> pause(0, 8000); // microseconds
+    std::uniform_int_distribution<int> pause(0, 15000); // microseconds
     std::vector<std::string> reported;
     for (int round = 0; round < 200; ++round) {
         const Writer w = StartWriter(dir.Path(), "Killed " + std::to_string(round) + "-", 0, 1000);
