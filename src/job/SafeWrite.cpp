@@ -40,7 +40,7 @@ std::string FolderOf(const std::string& path) {
 
 const char* KindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return "a folder";
+        return "a directory";
     if (S_ISFIFO(mode))
         return "a FIFO";
     if (S_ISSOCK(mode))
@@ -174,6 +174,14 @@ int OpenRegularFile(const std::string& path) {
         return -1;
     }
     return fd;
+}
+
+std::string ReadFailure(int error) {
+    if (error == EISDIR)
+        return "it is a directory";
+    if (error == EINVAL)
+        return "it is not a regular file";
+    return std::strerror(error);
 }
 
 long ReadFilePrefix(const std::string& path, void* data, std::size_t size) {

@@ -38,6 +38,9 @@ std::string ReplaceRefusal(const std::string& path);
 // with errno set.
 int OpenRegularFile(const std::string& path);
 
+// Why a file could not be opened or read, for errno `error` of OpenRegularFile or a read.
+std::string ReadFailure(int error);
+
 // Reads at most `size` bytes from the start of a regular file into `data`. Returns the count
 // read, or -1 with errno set when the file cannot be opened or read.
 long ReadFilePrefix(const std::string& path, void* data, std::size_t size);

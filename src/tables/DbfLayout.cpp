@@ -48,16 +48,13 @@ bool KnownVersion(unsigned char version) {
 }
 
 std::string OpenFailure(int error) {
-    switch (error) {
-    case ENOENT:
+    if (error == ENOENT)
         return "the table is missing";
-    case EISDIR:
-        return "it is a folder, not a table";
-    case EINVAL:
+    if (error == EISDIR)
+        return "it is a directory, not a table";
+    if (error == EINVAL)
         return "it is not a regular file, so not a table";
-    default:
-        return std::string("the table cannot be opened: ") + std::strerror(error);
-    }
+    return std::string("the table cannot be opened: ") + std::strerror(error);
 }
 
 bool Fail(std::string& message, const std::string& path, const std::string& reason) {

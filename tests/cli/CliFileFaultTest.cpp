@@ -208,7 +208,7 @@ TEST_F(CliFileFault, InputsThatAreNotRegularFilesAreRefusedAtOnce) {
                       quick);
     EXPECT_FALSE(made.hung);
     EXPECT_EQ(made.status, 0) << made.err;
-    EXPECT_THAT(made.err, HasSubstr("DEFAULTS.KVI"));
+    EXPECT_THAT(made.err, HasSubstr("DEFAULTS.KVI: it is not a regular file"));
 
     // A table that is a FIFO or a folder is named as such.
     ASSERT_EQ(::mkfifo(dir.File("UNITS.DAT").c_str(), 0644), 0);
@@ -217,12 +217,12 @@ TEST_F(CliFileFault, InputsThatAreNotRegularFilesAreRefusedAtOnce) {
         RunQuelboxCli({"units", dir.File("sample.kvj"), "--dir", dir.Path()}, quick);
     EXPECT_FALSE(units.hung);
     EXPECT_EQ(units.status, 4);
-    EXPECT_THAT(units.err, HasSubstr("UNITS.DAT: it is not a regular file"));
+    EXPECT_THAT(units.err, HasSubstr("UNITS.DAT: it is not a regular file, so not a table"));
     const ProgramRun coils = RunQuelboxCli({"spot-coil", "--quantity", "1", "--td", "10", "--load",
                                             "9000", "--box-temp", "35", "--dir", dir.Path()},
                                            quick);
     EXPECT_EQ(coils.status, 4);
-    EXPECT_THAT(coils.err, HasSubstr("COILS.DAT: it is a folder, not a table"));
+    EXPECT_THAT(coils.err, HasSubstr("COILS.DAT: it is a directory, not a table"));
 }
 
 } // namespace
