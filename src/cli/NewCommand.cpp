@@ -123,13 +123,21 @@ int RunNew(Args args) {
     // New Job: reset to the defaults, then the cooler or freezer defaults by the box temperature.
     Job job;
     TDefaults defaults = BuiltInDefaults();
-    Warn(ResetJobToDefaults(job, defaults, (folder / DefaultsFileName).string(), insul.get()));
+    const FileResult reset =
+        ResetJobToDefaults(job, defaults, (folder / DefaultsFileName).string(), insul.get());
     job.run.storageWeight = 0;
     job.run.fileName.clear();
     TJobHeader& h = job.image.header;
     h.boxTemp = in.boxTemp;
-    Warn(h.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul.get())
-                        : ApplyFreezerDefaults(job, defaults, insul.get()));
+    const FileResult applied = h.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul.get())
+                                              : ApplyFreezerDefaults(job, defaults, insul.get());
+    // An insulation the table lacks and could not take: the job would name a missing record.
+    if (!insul->lastError().empty()) {
+        std::cerr << insul->lastError() << "\n";
+        return ExitMissingTable;
+    }
+    Warn(reset);
+    Warn(applied);
     job.run.newJob = true;
     EnterJobInformation(job, in);
     if (!(h.volume > 0.0)) {

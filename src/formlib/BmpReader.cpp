@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -278,6 +279,11 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> dib) {
 }
 
 std::optional<Bitmap> ReadBmpFile(const std::string& path) {
+    // A FIFO or a device would be waited on: only a regular file can be a bitmap file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
