@@ -28,6 +28,9 @@ constexpr Command commands[] = {
      "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR]"},
     {"spot-coil", RunSpotCoil,
      "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]"},
+    {"table", RunTable,
+     "table import TABLE.DAT FILE.csv [--dir DIR] | table export TABLE.DAT [-o FILE.csv] [--dir "
+     "DIR]"},
 #ifdef QUELBOX_REPORT_COMMAND
     {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]  write the report PDF"},
 #endif
