@@ -17,6 +17,9 @@ Model codes follow the unit product code card of the program; brands are invente
     python3 generate_catalog.py            # writes units.csv and coils.csv beside this script
     python3 generate_catalog.py --check    # exit 1 when the committed files differ from the model
 
+Records are written in capacity order (units by their 90 F capacity, coils by rating), so that
+the searches, which walk the capacity tags, read neighbouring records of the file.
+
 The CSV files are the committed sources the build turns into UNITS.DAT and COILS.DAT; a test
 runs --check so that they cannot drift from this script.
 """
@@ -155,14 +158,16 @@ def coil_rows():
                 rows.append({"MODEL": model, "EVAP": suction, "BTUH": int(round(per_degree)),
                              "STYLE": style, "FINS": fins, "AEG": aeg, "BRAND": brand})
             ideal *= COIL_STEP
-    return rows
+    return sorted(rows, key=lambda r: (r["BTUH"], r["MODEL"], r["EVAP"]))
 
 
 def unit_rows():
     rows = []
     for app in ("H", "M", "L"):
         rows.extend(application_rows(app))
-    return rows
+    # Stored in the order of the 90 F capacity: the unit search walks a capacity tag, and
+    # neighbours in the tag are then neighbours in the file.
+    return sorted(rows, key=lambda r: (r["BTUC"], r["MODEL"], r["EVAP"]))
 
 
 def csv_text(fields, rows):
