@@ -41,11 +41,12 @@ JITTER = 0.015      # model-specific spread, so models are not exact multiples
 
 # application letter: (suction classes, rating suction, BTUH per HP at the rating suction and
 #                      90 F ambient, suction slope per F, ambient derate per F, smallest HP,
-#                      BTUH the largest model must reach in the 115 F column of every class)
+#                      BTUH the largest model must reach in the 115 F column of every class,
+#                      HP the largest model must reach)
 APPLICATIONS = {
-    "H": ([25, 30, 35, 40, 45], 25, 10000, math.log(1.3) / 20, 0.009, 0.2, 88000),
-    "M": ([0, 10, 15, 20, 25, 30], 25, 10000, 0.024, 0.009, 0.3, 88000),
-    "L": ([-45, -40, -35, -30, -25, -20, -15, -10, -5], -20, 3750, 0.020, 0.013, 0.5, 88000),
+    "H": ([25, 30, 35, 40, 45], 25, 10000, math.log(1.3) / 20, 0.009, 0.2, 88000, 15),
+    "M": ([0, 10, 15, 20, 25, 30], 25, 10000, 0.024, 0.009, 0.3, 88000, 20),
+    "L": ([-45, -40, -35, -30, -25, -20, -15, -10, -5], -20, 3750, 0.020, 0.013, 0.5, 88000, 50),
 }
 
 # (smallest HP of the family, construction letter, HFLAG, compressor make digits, brand)
@@ -97,7 +98,7 @@ def capacity_row(model, capacity_90, suction, derate, hp, brand, hflag):
 
 
 def application_rows(app):
-    suctions, rating, per_hp, slope, derate, smallest_hp, top = APPLICATIONS[app]
+    suctions, rating, per_hp, slope, derate, smallest_hp, top, top_hp = APPLICATIONS[app]
     weakest = math.exp(slope * (min(suctions) - rating)) * (1.0 - derate * 25)
     rows = []
     used = set()
@@ -117,7 +118,7 @@ def application_rows(app):
         for suction in suctions:
             at_suction = rated * math.exp(slope * (suction - rating))
             rows.append(capacity_row(model, at_suction, suction, derate, hp, brand, hflag))
-        if rated * weakest >= top:
+        if rated * weakest >= top and hp >= top_hp:
             return rows
         ideal_hp *= LADDER_STEP
 

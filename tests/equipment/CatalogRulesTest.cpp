@@ -129,6 +129,12 @@ TEST_F(ShippedCatalog, EveryClassServesTheSmallestAndTheLargestBoxes) {
         ASSERT_FALSE(at90.empty()) << "class " << evap;
         EXPECT_LE(at90.front(), evap >= 35 ? 2600.0 : 4500.0) << "class " << evap;
         EXPECT_GE(at115.back(), 85000.0) << "class " << evap;
+        double largestHp = 0;
+        for (const UnitRow& u : units)
+            if (u.evap == evap)
+                largestHp = std::max(largestHp, u.hp);
+        // Low-temperature machines up to 50 HP and more, high-temperature ones to 15 HP.
+        EXPECT_GE(largestHp, evap <= -5 ? 50.0 : 15.0) << "class " << evap;
     }
 }
 
