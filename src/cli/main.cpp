@@ -34,6 +34,10 @@ constexpr Command commands[] = {
      "list condensing units for a load typed in"},
     {"spot-coil", RunSpotCoil, "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]",
      "list evaporator coils for a load typed in"},
+    {"table", RunTable,
+     "table import TABLE.DAT FILE.csv [--dir DIR] | table export TABLE.DAT [-o FILE.csv] [--dir "
+     "DIR]",
+     "build a table from a maker's CSV file, or write a table as CSV"},
 #ifdef QUELBOX_REPORT_COMMAND
     {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]",
      "write the load report as a PDF file (-o - for standard output)"},

@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::unique_ptr<FileUpdateLock> FileUpdateLock::Acquire(const std::string& path, std::string& why) {
+std::unique_ptr<FileUpdateLock> FileUpdateLock::Acquire(const std::string& path, std::string& why,
+                                                        LockWait wait) {
+    const int operation = wait == LockWait::Wait ? LOCK_EX : LOCK_EX | LOCK_NB;
     while (true) {
         const int fd = OpenRegularFile(path);
         if (fd < 0) {
@@ -17,12 +19,13 @@ std::unique_ptr<FileUpdateLock> FileUpdateLock::Acquire(const std::string& path,
         }
         int locked = 0;
         do
-            locked = ::flock(fd, LOCK_EX);
+            locked = ::flock(fd, operation);
         while (locked != 0 && errno == EINTR);
         struct stat held {};
         struct stat named {};
         if (locked != 0 || ::fstat(fd, &held) != 0) {
-            why = std::strerror(errno);
+            why = locked != 0 && errno == EWOULDBLOCK ? "another program holds its lock"
+                                                      : std::strerror(errno);
             ::close(fd);
             return nullptr;
         }

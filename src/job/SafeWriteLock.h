@@ -8,11 +8,15 @@
 #include <memory>
 #include <string>
 
+enum class LockWait { Wait, Refuse };
+
 class FileUpdateLock {
 public:
-    // Waits for the lock on the file `path` names (following symbolic links). Returns nullptr
+    // Takes the lock on the file `path` names (following symbolic links), waiting for another
+    // writer, or with LockWait::Refuse failing at once while another holds it. Returns nullptr
     // with the reason in `why` when the file cannot be opened or locked.
-    static std::unique_ptr<FileUpdateLock> Acquire(const std::string& path, std::string& why);
+    static std::unique_ptr<FileUpdateLock> Acquire(const std::string& path, std::string& why,
+                                                   LockWait wait = LockWait::Wait);
 
     ~FileUpdateLock();
     FileUpdateLock(const FileUpdateLock&) = delete;
