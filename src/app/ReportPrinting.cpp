@@ -13,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QStringList>
 
@@ -99,9 +98,9 @@ ReportPrinting::~ReportPrinting() = default;
 QPrinter& ReportPrinting::Printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // The report is laid out for US Letter: start on it unless the printer has its own size.
-        const QPrinterInfo info(*printer_);
-        if (info.isNull() || !info.defaultPageSize().isValid())
+        // The report is laid out for US Letter: start on it unless a printer of the system gave
+        // the page its own size (without one, Qt's default size follows the locale).
+        if (printer_->printerName().isEmpty())
             printer_->setPageSize(QPageSize(QPageSize::Letter));
     }
     return *printer_;

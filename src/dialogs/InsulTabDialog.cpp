@@ -38,7 +38,7 @@ std::optional<int32_t> RowOfInsulation(const TSurface& surface, Table& insul) {
     const std::string name = TrimmedRight(GetText(surface.insulationName));
     if (GoToInsulationRow(insul, surface.insulationRow) &&
         TrimmedRight(ReadInsulationRecord(insul).name) == name)
-        return surface.insulationRow;
+        return int32_t{surface.insulationRow}; // a copy: the record is packed
     const int32_t recNo = FindInsulation(insul, name);
     const int row = recNo == 0 ? -1 : InsulationRowOf(insul, recNo);
     if (row < 0)
@@ -164,7 +164,8 @@ bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
         const TSurface& surface = image.surfaces[s];
         const std::optional<int32_t> row = RowOfInsulation(surface, insul);
         inTable[s] = row.has_value();
-        choices[s] = {row.value_or(surface.insulationRow), surface.thickness, surface.adjacentTemp};
+        const int32_t storedRow = surface.insulationRow;
+        choices[s] = {row.value_or(storedRow), surface.thickness, surface.adjacentTemp};
     }
     TInsulTab dialog(InsulationListRows(insul), choices, parent);
     if (RunModal(dialog) != QDialog::Accepted)

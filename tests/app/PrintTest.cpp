@@ -7,7 +7,6 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +55,8 @@ TEST(PrintingPage, StartsOnLetterWithoutAPrinterOfItsOwnSize) {
     EnsureApplication();
     ReportPrinting printing;
     QPrinter& printer = printing.Printer();
-    if (!QPrinterInfo(printer).isNull())
-        GTEST_SKIP() << "a printer with its own page size is installed";
+    if (!printer.printerName().isEmpty())
+        GTEST_SKIP() << "a system printer gives the page its own size";
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
     printer.setOutputFormat(QPrinter::PdfFormat);
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
