@@ -1,12 +1,12 @@
 # Fuzz targets for the readers of outside data in quelbox_core: the job file with its
-# recalculation and summary page, the two side files with a new job made from them, and the
-# table layer on any .DAT file. quelbox_core itself is built with the fuzzer's coverage and the
+# recalculation and summary page, the two side files with a new job made from them, the table
+# layer on any .DAT file, and the CSV form of a table as an import reads it. quelbox_core itself is built with the fuzzer's coverage and the
 # sanitizers here, so every program that links it in this build carries the sanitizers too.
 target_compile_options(quelbox_core PRIVATE
     -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
 target_link_options(quelbox_core INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all)
 
-foreach(target IN ITEMS job kvi table)
+foreach(target IN ITEMS job kvi table csv)
     quelbox_add_fuzzer(fuzz_core_${target}
         SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/core_${target}.cpp
                 ${CMAKE_CURRENT_SOURCE_DIR}/core_scratch.cpp

@@ -1,11 +1,13 @@
 // fuzz_core_seeds SAMPLE.kvj DATA_DIR OUT_DIR
 // Writes the seed corpora of the core fuzz targets: OUT_DIR/job (the sample job, whole, cut and
 // with trailing bytes), OUT_DIR/kvi (a selector byte, a written DEFAULTS.KVI and SUBMIT.KVI,
-// whole and cut) and OUT_DIR/table (a selector byte and each shipped table, whole and cut).
+// whole and cut), OUT_DIR/table (a selector byte and each shipped table, whole and cut) and
+// OUT_DIR/csv (a selector byte and the start of each shipped table's CSV export).
 
 #include "job/DefaultsFile.h"
 #include "job/Submitter.h"
-#include "tables/TableSchemas.h"
+#include "tables/ReferenceTables.h"
+#include "tables/TableCsv.h"
 
 #include <algorithm>
 #include <cstring>
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
     }
     try {
         const fs::path out = argv[3];
-        for (const char* kind : {"job", "kvi", "table"})
+        for (const char* kind : {"job", "kvi", "table", "csv"})
             fs::create_directories(out / kind);
 
         Bytes job = ReadAll(argv[1]);
@@ -128,6 +130,18 @@ int main(int argc, char** argv) {
             const Bytes small = FirstRecords(table, 5);
             WriteSeed(out / "table" / (std::string(schema.fileName) + "-first5"), small,
                       small.size());
+
+            std::string message;
+            const std::unique_ptr<Table> opened =
+                OpenReferenceTable(argv[2], AllReferenceTables[t], message);
+            if (!opened)
+                throw std::runtime_error(message);
+            const std::string csv = TableToCsv(*opened, AllReferenceTables[t]);
+            // The header and the whole rows of the first 2000 characters.
+            const std::size_t end = csv.rfind('\n', 2000) + 1;
+            Bytes seed{static_cast<unsigned char>(t)};
+            seed.insert(seed.end(), csv.begin(), csv.begin() + static_cast<std::ptrdiff_t>(end));
+            WriteSeed(out / "csv" / schema.fileName, seed, seed.size());
         }
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';

@@ -15,7 +15,8 @@ trap 'rm -rf "$tree" "$work"' EXIT
 dpkg -x "$package" "$tree"
 for file in usr/bin/quelbox usr/bin/quelbox-cli usr/share/quelbox/UNITS.DAT usr/share/quelbox/lgo.bmp \
     usr/share/applications/quelbox.desktop usr/share/mime/packages/quelbox-kvj.xml \
-    usr/include/formlib/Form.h usr/include/cellix32/tgrid.h; do
+    usr/include/formlib/Form.h usr/include/cellix32/tgrid.h \
+    usr/share/man/man1/quelbox.1 usr/share/man/man1/quelbox-cli.1; do
     [ -e "$tree/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
 ls "$tree"/usr/lib/libtavrin32.so* "$tree"/usr/lib/libcellix32.so* >/dev/null

@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libshp-dev fonts-liberation poppler-utils
     clang libclang-rt-14-dev
-    python3-dbfread
+    python3-dbfread help2man
 )
 
 missing=()

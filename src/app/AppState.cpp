@@ -5,6 +5,7 @@
 #include "tables/ShippedTables.h"
 
 #include <algorithm>
+#include <system_error>
 
 std::vector<std::string> StartUp(AppState& state,
                                  const std::vector<std::filesystem::path>& shippedFolders) {
@@ -37,8 +38,18 @@ std::vector<std::string> StartUp(AppState& state,
 }
 
 void AddRecentFile(std::vector<std::string>& list, const std::string& path) {
-    list.erase(std::remove(list.begin(), list.end(), path), list.end());
+    const std::string full = FullPath(path);
+    list.erase(
+        std::remove_if(list.begin(), list.end(),
+                       [&full](const std::string& entry) { return FullPath(entry) == full; }),
+        list.end());
     list.insert(list.begin(), path);
     if (list.size() > static_cast<std::size_t>(RecentFileCount))
         list.resize(RecentFileCount);
+}
+
+std::string FullPath(const std::string& path) {
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.lexically_normal().string();
 }

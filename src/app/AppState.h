@@ -42,5 +42,11 @@ struct AppState {
 std::vector<std::string> StartUp(AppState& state,
                                  const std::vector<std::filesystem::path>& shippedFolders);
 
-// Puts `path` at the top of the recent-files list, without duplicates, keeping four.
+// Puts `path` at the top of the recent-files list, without duplicates (an entry naming the same
+// file by a relative path included), keeping four.
 void AddRecentFile(std::vector<std::string>& list, const std::string& path);
+
+// The path made full from the working folder, so that the recent-files list and the caption name
+// a file the same way whether it came from the command line, a file dialog or the list. Unchanged
+// when it cannot be made full.
+std::string FullPath(const std::string& path);

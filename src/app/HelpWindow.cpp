@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -34,8 +37,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({HelpFolder()});
+    find_ = new QLineEdit(this);
+    find_->setObjectName(QStringLiteral("helpFind"));
+    find_->setClearButtonEnabled(true);
+    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    findLabel->setBuddy(find_);
+    connect(find_, &QLineEdit::returnPressed, this, [this] { findNext(); });
+    auto* findRow = new QHBoxLayout;
+    findRow->setContentsMargins(6, 4, 6, 4);
+    findRow->addWidget(findLabel);
+    findRow->addWidget(find_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(findRow);
     layout->addWidget(browser_);
     resize(640, 560);
 }
@@ -70,4 +85,14 @@ bool HelpWindow::showContext(const QString& context) {
     raise();
     activateWindow();
     return true;
+}
+
+bool HelpWindow::findNext() {
+    const QString text = find_->text();
+    if (text.isEmpty())
+        return false;
+    if (browser_->find(text))
+        return true;
+    browser_->moveCursor(QTextCursor::Start);
+    return browser_->find(text);
 }

@@ -35,7 +35,7 @@ void ReadJob(AppState& state, JobUi& ui) {
 }
 
 void SetFileName(JobRunState& run, const std::string& path) {
-    run.fileName = path.substr(0, MaxFileName);
+    run.fileName = FullPath(path).substr(0, MaxFileName);
 }
 
 void WriteSubmitterFile(AppState& state, JobUi& ui) {
@@ -117,7 +117,16 @@ void EditJobInfoCommand(AppState& state, JobUi& ui) {
     if (!state.jobLoaded())
         return;
     state.job.run.newJob = false;
-    if (ui.runJobInformation(state.job)) {
+    const TJobHeader& header = state.job.image.header;
+    const int32_t ambientBefore = header.designAmbient;
+    const std::string dateBefore = GetText(header.jobDate);
+    const bool unitBefore = state.job.image.unit.unitSelected != 0;
+    const bool recordChanged = ui.runJobInformation(state.job);
+    // The ambient and the date are edited outside the dialog's record, and a new ambient or box
+    // temperature drops the selected unit: each of them is a change to save as well.
+    if (recordChanged || header.designAmbient != ambientBefore ||
+        GetText(header.jobDate) != dateBefore ||
+        unitBefore != (state.job.image.unit.unitSelected != 0)) {
         state.job.run.modified = true;
         state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
     }

@@ -9,6 +9,7 @@
 #include "app/ReportPrinting.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -27,7 +28,7 @@ public:
     QAction* action(CommandId command) const { return actions_.at(command); }
     QToolBar* toolBar() const { return toolBar_; }
     TKlientWindow* client() const { return client_; }
-    HelpWindow* helpWindow() const { return help_; }
+    HelpWindow* helpWindow() const;
     const std::vector<QAction*>& recentActions() const { return recent_; }
 
     // Runs a command as the menu does (if it is enabled), then redraws and updates the commands.
@@ -62,12 +63,14 @@ private:
     void afterCommand();
     void toggleToolBar();
     void showAbout();
+    // Makes the help window the main window's again after the dialog that held it closed.
+    void giveHelpBack();
 
     AppState& state_;
     ReportPrinting printing_;
     TKlientWindow* client_;
     QToolBar* toolBar_ = nullptr;
-    HelpWindow* help_ = nullptr;
+    QPointer<HelpWindow> help_;
     LockIndicators* locks_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, std::function<void()>> operations_;

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QStringList>
 
@@ -96,8 +97,13 @@ ReportPrinting::ReportPrinting() = default;
 ReportPrinting::~ReportPrinting() = default;
 
 QPrinter& ReportPrinting::Printer() {
-    if (!printer_)
+    if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The report is laid out for US Letter: start on it unless the printer has its own size.
+        const QPrinterInfo info(*printer_);
+        if (info.isNull() || !info.defaultPageSize().isValid())
+            printer_->setPageSize(QPageSize(QPageSize::Letter));
+    }
     return *printer_;
 }
 

@@ -9,11 +9,21 @@
 #include <QFont>
 
 #include <functional>
+#include <vector>
+
+// One text of the page as the window draws it: where, in which font, and cut where it would run
+// into the next text of its row.
+struct PlacedText {
+    QString text;
+    const QFont* font;
+    QRect box; // page pixels: the text's advance by the font's height
+    int baseline;
+};
 
 class TKlientWindow : public QAbstractScrollArea {
 public:
+    // The least width the page scrolls over, in columns.
     static constexpr int ScrollColumns = 20;
-    static constexpr int ScrollRows = 70;
 
     TKlientWindow(AppState& state, QWidget* parent = nullptr);
 
@@ -21,6 +31,8 @@ public:
     int lineHeight() const { return lh_; }
     // The page of the last paint.
     const SummaryPage& lastPage() const { return page_; }
+    // The texts of the last paint, placed on the page.
+    const std::vector<PlacedText>& placedTexts() const { return placed_; }
     // Called once, at the end of the first paint (start-up timing).
     void onFirstPaint(std::function<void()> handler) { firstPaint_ = std::move(handler); }
     // Called when a paint's re-check of the equipment dropped the selected unit or coil, so the
@@ -36,6 +48,7 @@ protected:
 
 private:
     void updateScrollBars();
+    void placeTexts();
 
     AppState& state_;
     QFont detail_;
@@ -43,6 +56,8 @@ private:
     int cw_ = 1;
     int lh_ = 1;
     SummaryPage page_;
+    std::vector<PlacedText> placed_;
+    QSize pageSize_; // pixels the page's texts take
     std::function<void()> firstPaint_;
     std::function<void()> selectionDropped_;
 };

@@ -6,6 +6,7 @@
 #include "app/RecentFilesProfile.h"
 #include "app/SummaryView.h"
 #include "app/ToolBarIcons.h"
+#include "app/Version.h"
 #include "tables/ShippedTables.h"
 
 #include <QApplication>
@@ -13,9 +14,48 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* HelpText =
+    "Usage: quelbox [JOB.kvj]\n"
+    "Sizes the refrigeration of a walk-in cooler or freezer: the cooling load component by\n"
+    "component, condensing units and evaporator coils from the maker's tables, the job file and\n"
+    "the printed load report. Opens JOB.kvj when it is given.\n"
+    "\n"
+    "The working folder holds the reference tables (INSUL.DAT, PRODUCT.DAT, UNITS.DAT,\n"
+    "COILS.DAT), DEFAULTS.KVI, SUBMIT.KVI, kelvo.ini and the report logo lgo.bmp; a missing\n"
+    "table or logo is copied there from the installed set.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     print this help and exit\n"
+    "  --version      print the version and exit\n";
+
+// --help and --version are answered before anything needs a display. Returns true when one was.
+bool AnsweredWithoutWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(HelpText, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("quelbox %s\n", QUELBOX_PRODUCT_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (AnsweredWithoutWindow(argc, argv))
+        return 0;
+    // Past a file size limit a write fails with EFBIG and takes the usual failure path.
+    std::signal(SIGXFSZ, SIG_IGN);
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication application(argc, argv);

@@ -15,6 +15,7 @@ int RunUnits(Args args);
 int RunCoils(Args args);
 int RunSpotUnit(Args args);
 int RunSpotCoil(Args args);
+int RunTable(Args args);
 #ifdef QUELBOX_REPORT_COMMAND
 int RunReport(Args args);
 #endif

@@ -1,11 +1,9 @@
-#include "calc/ProductLoad.h"
-#include "calc/Totals.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/NewJob.h"
 #include "cli/Options.h"
-#include "job/FixedText.h"
+#include "job/Defaults.h"
 #include "job/JobFile.h"
-#include "tables/JobDefaults.h"
 #include "tables/ReferenceTables.h"
 #include "tables/ShippedTables.h"
 
@@ -15,6 +13,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -74,31 +73,6 @@ std::string Today() {
     return text;
 }
 
-void Warn(const FileResult& result) {
-    if (!result.ok)
-        std::cerr << "warning: " << result.message << "\n";
-}
-
-// The Job information dialog of a new job, confirmed with empty texts, today's date and the
-// given dimensions and run hours.
-void EnterJobInformation(Job& job, const NewJobInputs& in) {
-    TJobHeader& h = job.image.header;
-    SetText(h.jobName, "");
-    SetText(h.customer, "");
-    SetText(h.contact, "");
-    SetText(h.quotation, "");
-    SetText(h.address, "");
-    SetText(h.telephone, "");
-    SetText(h.fax, "");
-    SetText(h.jobDate, Today());
-    h.length = in.length;
-    h.width = in.width;
-    h.height = in.height;
-    if (in.runHours)
-        h.runHours = *in.runHours;
-    h.volume = h.length * h.width * h.height;
-}
-
 } // namespace
 
 int RunNew(Args args) {
@@ -120,32 +94,22 @@ int RunNew(Args args) {
         return ExitMissingTable;
     }
 
-    // New Job: reset to the defaults, then the cooler or freezer defaults by the box temperature.
     Job job;
-    TDefaults defaults = BuiltInDefaults();
-    Warn(ResetJobToDefaults(job, defaults, (folder / DefaultsFileName).string(), insul.get()));
-    job.run.storageWeight = 0;
-    job.run.fileName.clear();
-    TJobHeader& h = job.image.header;
-    h.boxTemp = in.boxTemp;
-    Warn(h.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul.get())
-                        : ApplyFreezerDefaults(job, defaults, insul.get()));
-    job.run.newJob = true;
-    EnterJobInformation(job, in);
-    if (!(h.volume > 0.0)) {
+    const NewJobBox box{in.boxTemp, in.length, in.width, in.height, in.runHours, Today()};
+    std::vector<std::string> warnings;
+    const bool made =
+        MakeNewJob(job, box, (folder / DefaultsFileName).string(), insul.get(), warnings);
+    // An insulation the table lacks and could not take: the job would name a missing record.
+    if (!insul->lastError().empty()) {
+        std::cerr << insul->lastError() << "\n";
+        return ExitMissingTable;
+    }
+    for (const std::string& warning : warnings)
+        std::cerr << "warning: " << warning << "\n";
+    if (!made) {
         std::cerr << "The box has no volume: no job was made\n";
         return ExitUsage;
     }
-
-    job.run.storageWeight = EstimateProductCapacity(h);
-    job.run.untitled = true;
-    job.run.modified = true;
-    job.image.flags.jobLoaded = 1;
-    ResetProducts(job.image, h.boxTemp);
-    job.image.products[0].productWeight = job.run.storageWeight;
-    job.image.products[0].quantity = job.run.storageWeight;
-    job.run.fileName = GetText(h.jobName);
-    RefreshLoads(job);
 
     const FileResult written = WriteJobFile(job, in.output);
     if (!written.ok) {

@@ -2,9 +2,8 @@
 
 #include "cli/ExitCodes.h"
 
-#include <cerrno>
+#include <cctype>
 #include <charconv>
-#include <cstdlib>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -18,6 +17,26 @@ std::string Shortest(double value) {
     return text.str();
 }
 
+// The one way every number option is written: an optional minus sign and digits, and where a
+// fraction is allowed a decimal point followed by digits ("0.5", ".5"). No blanks, plus sign,
+// exponent or hexadecimal.
+bool PlainNumber(const std::string& text, bool fraction) {
+    std::size_t at = text.starts_with('-') ? 1 : 0;
+    const std::size_t intStart = at;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+        ++at;
+    bool digits = at > intStart;
+    if (fraction && at < text.size() && text[at] == '.') {
+        const std::size_t fracStart = ++at;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+            ++at;
+        if (at == fracStart)
+            return false; // a point needs digits after it
+        digits = true;
+    }
+    return digits && at == text.size();
+}
+
 } // namespace
 
 Options::Options(Args args, const std::set<std::string>& valued,
@@ -26,6 +45,8 @@ Options::Options(Args args, const std::set<std::string>& valued,
         const std::string arg(args[i]);
         if (arg.size() < 2 || arg[0] != '-') {
             positional_.push_back(arg);
+        } else if (flags_.count(arg) || values_.count(arg)) {
+            error_ = arg + " is given more than once";
         } else if (flags.count(arg)) {
             flags_.insert(arg);
         } else if (valued.count(arg)) {
@@ -49,11 +70,11 @@ std::optional<int32_t> Options::integer(const std::string& name, int32_t fallbac
     const auto it = values_.find(name);
     if (it == values_.end())
         return fallback;
-    const char* start = it->second.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long long value = std::strtoll(start, &end, 10);
-    if (end == start || *end != 0 || errno == ERANGE || value < low || value > high) {
+    const std::string& text = it->second;
+    long long value = 0;
+    if (!PlainNumber(text, false) ||
+        std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc() ||
+        value < low || value > high) {
         RangeError(name, std::to_string(low), std::to_string(high));
         return std::nullopt;
     }
@@ -68,8 +89,8 @@ std::optional<double> Options::real(const std::string& name, double fallback, do
     const std::string& text = it->second;
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !(value >= low) ||
-        !(value <= high)) {
+    if (!PlainNumber(text, true) || error != std::errc() || end != text.data() + text.size() ||
+        !(value >= low) || !(value <= high)) {
         RangeError(name, Shortest(low), Shortest(high));
         return std::nullopt;
     }

@@ -11,6 +11,9 @@
 
 #include <QGuiApplication>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -19,8 +22,23 @@ namespace {
 int ReportUsage(const std::string& error) {
     if (!error.empty())
         std::cerr << error << "\n";
-    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]\n";
+    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf|- [--page N] [--dir DIR]\n";
     return ExitUsage;
+}
+
+// "-o -": the whole document, once it came out whole, goes to standard output.
+ReportPdfResult WriteToStandardOutput(const ReportContent& content, int32_t from, int32_t to) {
+    QByteArray pdf;
+    ReportPdfResult result = RenderReportPdf(pdf, content, from, to);
+    if (result.ok && (std::fwrite(pdf.constData(), 1, static_cast<std::size_t>(pdf.size()),
+                                  stdout) != static_cast<std::size_t>(pdf.size()) ||
+                      std::fflush(stdout) != 0)) {
+        result.ok = false;
+        result.message = std::string("Cannot write standard output: ") + std::strerror(errno);
+    } else if (!result.ok) {
+        result.message = "Cannot write standard output: " + result.message;
+    }
+    return result;
 }
 
 } // namespace
@@ -54,7 +72,9 @@ int RunReport(Args args) {
     // Like the desktop program, the working folder gets the shipped logo when it has none.
     RestoreShippedFile(folder, "lgo.bmp", ShippedTableFolders());
     const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string()};
-    const ReportPdfResult written = WriteReportPdf(options.text("-o"), content, from, to);
+    const std::string output = options.text("-o");
+    const ReportPdfResult written = output == "-" ? WriteToStandardOutput(content, from, to)
+                                                  : WriteReportPdf(output, content, from, to);
     if (!written.ok) {
         std::cerr << written.message << "\n";
         return ExitCannotWrite;

@@ -1,52 +1,52 @@
 #include "cli/SampleJob.h"
 
-#include "calc/ProductLoad.h"
 #include "calc/Totals.h"
-#include "job/ClearJob.h"
+#include "cli/NewJob.h"
 #include "job/FixedText.h"
+#include "tables/ShippedTables.h"
 
 namespace {
 
-void SetSurface(TSurface& s, const char* name, double factor, char kind, double inches,
-                int32_t adjacent) {
-    SetPadded(s.insulationName, name, 26);
-    s.terminator = 0;
-    s.factor = factor;
-    s.factorKind = kind;
-    s.thickness = inches;
-    s.adjacentTemp = adjacent;
-    s.sunAllowance = 0;
-    s.insulationRow = 0;
-    s.dailyGain = 0;
-    s.hourlyGain = 0;
+// The shipped insulation table, opened for reading only: the sample must not change it.
+std::unique_ptr<Table> OpenShippedInsulation(std::string& message) {
+    const TableSchema& schema = SchemaOf(ReferenceTable::Insul);
+    message = std::string(schema.fileName) + ": no shipped table was found";
+    for (const std::filesystem::path& folder : ShippedTableFolders()) {
+        const std::string path = (folder / schema.fileName).string();
+        std::unique_ptr<Table> table =
+            Table::Open(path, TableAccess::ReadOnly, schema.tags, message);
+        if (table && CheckTableFields(*table, ReferenceTable::Insul, message)) {
+            table->d4tagSelect(table->d4tag(schema.selectedTag));
+            return table;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
 
-void BuildSampleJob(Job& job) {
-    ClearJob(job, BuiltInDefaults());
+FileResult BuildSampleJob(Job& job) {
+    std::string message;
+    std::unique_ptr<Table> insul = OpenShippedInsulation(message);
+    if (!insul)
+        return FileResult::Failure(message);
+    // No defaults file: the built-in defaults, as on a first run.
+    std::vector<std::string> warnings;
+    if (!MakeNewJob(job, {35, 10.0, 8.0, 8.0, 16, "12/07/2026"}, "", insul.get(), warnings))
+        return FileResult::Failure("the sample box has no volume");
+    if (!warnings.empty())
+        return FileResult::Failure(warnings.front());
+
     JobImage& im = job.image;
     TJobHeader& h = im.header;
     SetText(h.jobName, "Sample Cooler");
     SetText(h.customer, "Harbor Street Market");
     SetText(h.contact, "Dana Reyes");
-    SetText(h.jobDate, "12/07/2026");
     SetText(h.quotation, "Q-1001");
     SetText(h.address, "12 Harbor Street");
     SetText(h.telephone, "555-0100");
     SetText(h.fax, "555-0101");
-    h.boxTemp = 35;
-    h.length = 10.0;
-    h.width = 8.0;
-    h.height = 8.0;
-    h.volume = 640.0;
-    h.runHours = 16;
 
-    for (int i = NorthWall; i <= Roof; ++i)
-        SetSurface(im.surfaces[i], "Polystyrene,molded", 0.2, 'K', 3.5, 90);
-    SetSurface(im.surfaces[Floor], "Concrete 6\" slab", 0.21, 'U', 1.0, 55);
-
-    ResetProducts(im, h.boxTemp);
     TProductSlot& p = im.products[0];
     SetPadded(p.productName, "Apples", 32);
     p.freezePoint = 29.0;
@@ -67,7 +67,8 @@ void BuildSampleJob(Job& job) {
     SetText(im.userLoad.userDescription, "Display case");
     im.userLoad.userLoad = 500;
     im.flags.userLoadEntered = 1;
-    im.flags.jobLoaded = 1;
+    job.run.fileName = GetText(h.jobName);
 
     RefreshLoads(job);
+    return FileResult::Success();
 }

@@ -6,7 +6,9 @@
 
 bool OpenTablesForCommand(const std::string& folder, std::initializer_list<ReferenceTable> needed,
                           ReferenceTables& tables) {
-    tables = PrepareReferenceTables(folder.empty() ? "." : folder, ShippedTableFolders());
+    // Only the tables the command reads are looked at.
+    tables = PrepareReferenceTables(folder.empty() ? "." : folder, ShippedTableFolders(),
+                                    std::span<const ReferenceTable>(needed.begin(), needed.size()));
     for (ReferenceTable which : needed) {
         if (!tables.get(which)) {
             std::cerr << tables.problem(which) << "\n";

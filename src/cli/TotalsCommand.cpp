@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
+#include "cli/Options.h"
 #include "equipment/UnitCheck.h"
 
 #include <cstdio>
@@ -34,21 +35,11 @@ void PrintJson(const Item* items, std::size_t count, bool velocity, double daily
 } // namespace
 
 int RunTotals(Args args) {
-    bool json = false;
-    bool usageError = false;
-    std::string path;
-    for (std::string_view arg : args) {
-        if (arg == "--json")
-            json = true;
-        else if (path.empty() && !arg.starts_with("-"))
-            path = arg;
-        else
-            usageError = true;
-    }
-    if (path.empty() || usageError) {
-        std::cerr << "usage: quelbox-cli totals JOB.kvj [--json]\n";
-        return ExitUsage;
-    }
+    Options options(args, {}, {"--json"});
+    if (!options.ok() || options.positional().size() != 1)
+        return UsageError("totals JOB.kvj [--json]", options.error());
+    const bool json = options.flag("--json");
+    const std::string& path = options.positional()[0];
 
     Job job;
     if (!LoadJobForCommand(job, path))

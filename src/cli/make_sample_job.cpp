@@ -11,7 +11,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     Job job;
-    BuildSampleJob(job);
+    const FileResult built = BuildSampleJob(job);
+    if (!built.ok) {
+        std::cerr << built.message << "\n";
+        return 1;
+    }
     const FileResult written = WriteJobFile(job, argv[1]);
     if (!written.ok) {
         std::cerr << written.message << "\n";

@@ -27,6 +27,8 @@ CalcEdit::CalcEdit(const QString& picture, int32_t minimum, int32_t maximum, QWi
     button_->setToolTip(QStringLiteral("Calculator"));
     button_->setFocusPolicy(Qt::NoFocus);
     setFocusProxy(field_);
+    // Takes focus like its field, so a label's mnemonic that names this edit reaches the field.
+    setFocusPolicy(field_->focusPolicy());
     connect(button_, &QToolButton::clicked, this, [this] { popUp(); });
 }
 
@@ -60,6 +62,7 @@ TCalculatorDialog::TCalculatorDialog(double start, QWidget* parent)
         }
     auto* clear = new QPushButton(QStringLiteral("C"), this);
     clear->setAutoDefault(false);
+    clear->setFixedWidth(36); // as wide as the keys above it, so no column widens
     connect(clear, &QPushButton::clicked, this, [this] { press(QStringLiteral("C")); });
     keys->addWidget(clear, 4, 0);
     auto* buttons = new QDialogButtonBox(this);

@@ -81,7 +81,8 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     layout->addWidget(tabs_);
     layout->addWidget(list_, 1);
     layout->addWidget(pages_);
-    layout->addWidget(makeButtons(QStringLiteral("&Save"), QStringLiteral("&Cancel"), true));
+    layout->addWidget(makeButtons(QStringLiteral("&Save"), QStringLiteral("&Cancel"), true,
+                                  QStringLiteral("&Help")));
     setDialogHelpContext(QStringLiteral("defaults"));
 
     list_->onRowChosen([this](int row) {

@@ -4,6 +4,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "job/FixedText.h"
 #include "tables/InsulationTable.h"
 
 #include <QGridLayout>
@@ -14,6 +15,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <optional>
+#include <string>
+
 namespace {
 
 const char* const TabLabels[SurfaceCount] = {"1st Wall - N.", "2nd Wall - S.", "3rd Wall - E.",
@@ -21,6 +25,26 @@ const char* const TabLabels[SurfaceCount] = {"1st Wall - N.", "2nd Wall - S.", "
 const char* const InchLabels[SurfaceCount] = {"&Inches No Wall", "&Inches So Wall",
                                               "&Inches Ea Wall", "&Inches We Wall",
                                               "&Inches Ceiling", "&Inches Floor"};
+
+std::string TrimmedRight(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// The row of the name order that holds the surface's insulation: its stored row while that row
+// holds the surface's name (a job saved before the table changed may hold a stale row), else the
+// row found by name; nothing when the table lacks the name.
+std::optional<int32_t> RowOfInsulation(const TSurface& surface, Table& insul) {
+    const std::string name = TrimmedRight(GetText(surface.insulationName));
+    if (GoToInsulationRow(insul, surface.insulationRow) &&
+        TrimmedRight(ReadInsulationRecord(insul).name) == name)
+        return surface.insulationRow;
+    const int32_t recNo = FindInsulation(insul, name);
+    const int row = recNo == 0 ? -1 : InsulationRowOf(insul, recNo);
+    if (row < 0)
+        return std::nullopt;
+    return row;
+}
 
 } // namespace
 
@@ -77,7 +101,12 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
     layout->addLayout(body);
     layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
 
-    list_->onRowChosen([this](int row) { rows_[tabs_->currentIndex()] = row; });
+    list_->onRowChosen([this](int row) {
+        if (highlighting_)
+            return;
+        rows_[tabs_->currentIndex()] = row;
+        picked_[tabs_->currentIndex()] = true;
+    });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChanged(tab); });
     connect(allWalls_, &QPushButton::clicked, this, [this] { allWalls(); });
     tabChanged(0);
@@ -92,10 +121,10 @@ void TInsulTab::tabChanged(int tab) {
     }
     allWalls_->setVisible(tab == NorthWall);
     allWalls_->setEnabled(tab == NorthWall);
-    // Highlighting the remembered row must not overwrite it (a clamped row stays as it was).
-    const int32_t remembered = rows_[tab];
-    list_->setCurrentRow(remembered);
-    rows_[tab] = remembered;
+    // Highlighting the remembered row is not a choice (and a clamped row stays as it was).
+    highlighting_ = true;
+    list_->setCurrentRow(rows_[tab]);
+    highlighting_ = false;
 }
 
 void TInsulTab::allWalls() {
@@ -103,8 +132,10 @@ void TInsulTab::allWalls() {
         return;
     const int row = list_->currentRow();
     if (row >= 0)
-        for (int s = NorthWall; s <= Roof; ++s)
+        for (int s = NorthWall; s <= Roof; ++s) {
             rows_[s] = row;
+            picked_[s] = true;
+        }
     for (int s = SouthWall; s <= Roof; ++s) {
         thickness_[s]->setText(thickness_[NorthWall]->text());
         adjacent_[s]->setText(adjacent_[NorthWall]->text());
@@ -128,18 +159,25 @@ void TInsulTab::confirm() {
 
 bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
     SurfaceChoice choices[SurfaceCount];
+    bool inTable[SurfaceCount];
     for (int s = 0; s < SurfaceCount; ++s) {
         const TSurface& surface = image.surfaces[s];
-        choices[s] = {surface.insulationRow, surface.thickness, surface.adjacentTemp};
+        const std::optional<int32_t> row = RowOfInsulation(surface, insul);
+        inTable[s] = row.has_value();
+        choices[s] = {row.value_or(surface.insulationRow), surface.thickness, surface.adjacentTemp};
     }
     TInsulTab dialog(InsulationListRows(insul), choices, parent);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
-    for (int s = 0; s < SurfaceCount; ++s)
-        choices[s] = dialog.choice(s);
-    const FileResult applied = ApplyInsulationChoices(image, &insul, choices);
-    if (!applied.ok)
-        ShowMessage(parent, {ApplicationTitle(), QString::fromStdString(applied.message),
-                             MessageIcon::Exclamation, MessageButtons::Ok});
+    for (int s = 0; s < SurfaceCount; ++s) {
+        TSurface& surface = image.surfaces[s];
+        const SurfaceChoice chosen = dialog.choice(s);
+        // Rows found by name or chosen in the list are rows of the table. An insulation the
+        // table lacks stays unless the user chose another one.
+        if (inTable[s] || dialog.picked(s))
+            SelectSurfaceInsulation(surface, insul, chosen.row);
+        surface.thickness = chosen.thickness;
+        surface.adjacentTemp = chosen.adjacentTemp;
+    }
     return true;
 }

@@ -25,6 +25,8 @@ public:
               const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent = nullptr);
 
     SurfaceChoice choice(int surface) const;
+    // Whether the user chose the surface's row (in the list or by "All Walls").
+    bool picked(int surface) const { return picked_[surface]; }
     QTabWidget* tabs() const { return tabs_; }
     BrowseList* list() const { return list_; }
     QPushButton* allWallsButton() const { return allWalls_; }
@@ -40,11 +42,15 @@ private:
     BrowseList* list_;
     QPushButton* allWalls_;
     int32_t rows_[SurfaceCount];
+    bool picked_[SurfaceCount] = {};
+    bool highlighting_ = false;
     RealField* thickness_[SurfaceCount];
     IntField* adjacent_[SurfaceCount];
 };
 
-// Runs the dialog on the job's surfaces; OK writes the six surface records from the table. A
-// surface whose row the table no longer has keeps its insulation, and the user is told. Returns
-// true after OK.
+// Runs the dialog on the job's surfaces. Each tab opens on the row that holds its surface's
+// insulation, found by name when the stored row holds another record; only an insulation the
+// table lacks opens on the stored row. OK writes the six surface records from the table and
+// brings their rows up to date; a surface whose insulation the table lacks keeps it unless the
+// user chose a row. Returns true after OK.
 bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent);

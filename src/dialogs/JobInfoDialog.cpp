@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QLineEdit* TextField(const std::string& text, int maxLength, const char* name, QWidget* parent) {
@@ -139,9 +141,35 @@ std::optional<QDate> KVjobDialog::date() const {
 }
 
 void KVjobDialog::confirm() {
-    if (CheckFieldRanges(
+    if (!CheckFieldRanges(
             this, {boxTemp_, length_, width_, height_, runHours_, safetyFactor_, boxRelHum_}))
-        accept();
+        return;
+    if (!date_->isBlank() && !date_->date()) {
+        ShowMessage(this, {ApplicationTitle(),
+                           QStringLiteral("%1 is not a calendar date: enter the date as "
+                                          "mm/dd/yyyy, or leave it empty.")
+                               .arg(date_->displayText()),
+                           MessageIcon::Exclamation, MessageButtons::Ok});
+        date_->setFocus();
+        date_->selectAll();
+        return;
+    }
+    // A new job's dimensions may be left at 0 while typing, but a box without volume is no job:
+    // say which one is missing rather than closing and losing what was typed.
+    const std::pair<RealField*, const char*> dimensions[] = {
+        {length_, "length (Length No/So)"}, {width_, "width (Width Ea/We)"}, {height_, "height"}};
+    for (const auto& [field, name] : dimensions) {
+        if (field->value() > 0.0)
+            continue;
+        ShowMessage(this, {ApplicationTitle(),
+                           QStringLiteral("The box has no %1: enter it to make the job.")
+                               .arg(QLatin1String(name)),
+                           MessageIcon::Exclamation, MessageButtons::Ok});
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
+    accept();
 }
 
 bool RunJobInformation(Job& job, QWidget* parent) {

@@ -1,10 +1,14 @@
 #include "dialogs/KitDialog.h"
 
 #include "dialogs/DialogHooks.h"
+#include "dialogs/Mnemonics.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 constexpr const char* HelpContextProperty = "helpContext";
@@ -25,7 +29,8 @@ QString KitDialog::helpContextFor(const QWidget* focus) const {
     return dialogContext_;
 }
 
-QWidget* KitDialog::makeButtons(const QString& okText, const QString& cancelText, bool withHelp) {
+QWidget* KitDialog::makeButtons(const QString& okText, const QString& cancelText, bool withHelp,
+                                const QString& helpText) {
     auto* box = new QDialogButtonBox(this);
     QPushButton* ok = box->addButton(okText, QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -35,8 +40,11 @@ QWidget* KitDialog::makeButtons(const QString& okText, const QString& cancelText
     QObject::connect(ok, &QPushButton::clicked, this, [this] { confirm(); });
     QObject::connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
     if (withHelp) {
-        QPushButton* help = box->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+        QPushButton* help = box->addButton(helpText.isEmpty() ? QStringLiteral("Help") : helpText,
+                                           QDialogButtonBox::HelpRole);
         help->setObjectName(QStringLiteral("helpButton"));
+        if (helpText.isEmpty())
+            freeHelp_ = help;
         help->setAutoDefault(false);
         QObject::connect(help, &QPushButton::clicked, this,
                          [this] { RequestHelp(dialogContext_); });
@@ -51,4 +59,33 @@ void KitDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void KitDialog::showEvent(QShowEvent* event) {
+    if (freeHelp_ != nullptr) {
+        freeHelp_->setText(
+            WithFreeMnemonic(QStringLiteral("Help"), UsedMnemonics(this, freeHelp_)));
+        freeHelp_ = nullptr;
+    }
+    fitTitle();
+    QDialog::showEvent(event);
+}
+
+// The window manager cuts a title that is wider than the frame: keep room for the title in its
+// bold face, the window icon and the frame's buttons.
+void KitDialog::fitTitle() {
+    if (titleFitted_)
+        return;
+    titleFitted_ = true;
+    QFont bold = font();
+    bold.setBold(true);
+    const int frameButtons = 4 * fontMetrics().height() + 48;
+    const int needed = QFontMetrics(bold).horizontalAdvance(windowTitle()) + frameButtons;
+    // A box layout's strut holds also where the layout fixes the dialog's size.
+    auto* box = qobject_cast<QBoxLayout*>(layout());
+    if (box != nullptr && (box->direction() == QBoxLayout::TopToBottom ||
+                           box->direction() == QBoxLayout::BottomToTop))
+        box->addStrut(needed);
+    else
+        setMinimumWidth(std::max(minimumWidth(), needed));
 }

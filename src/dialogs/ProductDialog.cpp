@@ -77,6 +77,12 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
         estimate_->setAutoDefault(false);
         fields->addWidget(estimate_, 1, 2);
         connect(estimate_, &QPushButton::clicked, this, [this] { estimate(); });
+    } else {
+        // The button's room stays empty, so the list and the fields stand where they do on the
+        // first page.
+        auto* room = new QWidget(this);
+        room->setFixedSize(QPushButton(QStringLiteral("&Estimate Lbs")).sizeHint());
+        fields->addWidget(room, 1, 2);
     }
     fields->setRowStretch(5, 1);
 

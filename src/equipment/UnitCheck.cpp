@@ -4,6 +4,12 @@
 #include "calc/Totals.h"
 #include "job/ClearJob.h"
 
+namespace {
+
+constexpr double MaxCoilTD = 99.99;
+
+} // namespace
+
 int32_t CheckUnitSelection(Job& job, EquipmentState& state) {
     JobImage& im = job.image;
     TUnitSelection& u = im.unit;
@@ -34,8 +40,11 @@ int32_t CheckUnitSelection(Job& job, EquipmentState& state) {
     if (c.coilSelected != 0) {
         if (c.coilCount < 1)
             c.coilCount = 1;
-        if (c.coilRating > 0) {
-            c.coilTD = u.unitCapacity / c.coilRating;
+        // A rating so small that the TD would not fit its printed field ("%5.2f", so at most
+        // 99.99) comes from a damaged file and counts as no rating, like a rating of 0.
+        const double td = c.coilRating > 0 ? u.unitCapacity / c.coilRating : 0.0;
+        if (td > 0 && td <= MaxCoilTD) {
+            c.coilTD = td;
         } else {
             c.coilSelected = 0;
             c.coilRating = 0;

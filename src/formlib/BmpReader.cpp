@@ -1,7 +1,10 @@
 #include "formlib/BmpReader.h"
 
+#include "formlib/BmpReaderRle.h"
+
 #include <algorithm>
 #include <bit>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -12,6 +15,8 @@ constexpr std::size_t coreHeaderSize = 12;
 constexpr std::size_t infoHeaderSize = 40;
 constexpr std::size_t infoHeaderWithMasksSize = 52;
 constexpr std::uint32_t compressionNone = 0;      // BI_RGB
+constexpr std::uint32_t compressionRle8 = 1;      // BI_RLE8
+constexpr std::uint32_t compressionRle4 = 2;      // BI_RLE4
 constexpr std::uint32_t compressionBitFields = 3; // BI_BITFIELDS
 
 // Limits that keep a damaged or hostile file from asking for absurd amounts of memory.
@@ -97,9 +102,17 @@ std::optional<DibLayout> ReadLayout(std::span<const std::uint8_t> data, std::siz
         return std::nullopt;
     }
     switch (layout.bitCount) {
-    case 1:
     case 4:
     case 8:
+        // Run-length encoding suits the bit count it is named for; such bitmaps are bottom-up.
+        if (layout.compression == (layout.bitCount == 8 ? compressionRle8 : compressionRle4)) {
+            if (layout.topDown) {
+                return std::nullopt;
+            }
+            break;
+        }
+        [[fallthrough]];
+    case 1:
     case 24:
         if (layout.compression != compressionNone) {
             return std::nullopt;
@@ -144,14 +157,14 @@ std::optional<DibLayout> ReadLayout(std::span<const std::uint8_t> data, std::siz
     return layout;
 }
 
-std::optional<Bitmap> DecodePixels(std::span<const std::uint8_t> data, const DibLayout& layout,
-                                   std::uint64_t pixelsAt) {
-    const std::uint64_t stride = ((layout.width * layout.bitCount + 31) / 32) * 4;
-    const std::uint64_t height = static_cast<std::uint64_t>(layout.height);
-    if (pixelsAt > data.size() || stride * height > data.size() - pixelsAt) {
-        return std::nullopt;
-    }
+bool IsRunLength(const DibLayout& layout) {
+    return layout.compression == compressionRle8 || layout.compression == compressionRle4;
+}
 
+// The colour table of a bitmap of up to 8 bits a pixel (empty for more); nothing when the
+// file ends inside it.
+std::optional<std::vector<std::uint32_t>>
+ReadPalette(std::span<const std::uint8_t> data, const DibLayout& layout, std::uint64_t pixelsAt) {
     std::vector<std::uint32_t> palette;
     if (layout.bitCount <= 8) {
         // The table may be shorter than the header says when the pixels follow it sooner.
@@ -170,10 +183,36 @@ std::optional<Bitmap> DecodePixels(std::span<const std::uint8_t> data, const Dib
                               data[at]); // stored blue, green, red
         }
     }
+    return palette;
+}
 
+std::optional<Bitmap> DecodePixels(std::span<const std::uint8_t> data, const DibLayout& layout,
+                                   std::uint64_t pixelsAt) {
+    if (pixelsAt > data.size()) {
+        return std::nullopt;
+    }
+    const auto palette = ReadPalette(data, layout, pixelsAt);
+    if (!palette) {
+        return std::nullopt;
+    }
     Bitmap bitmap;
     bitmap.width = static_cast<std::int32_t>(layout.width);
     bitmap.height = static_cast<std::int32_t>(layout.height);
+    if (IsRunLength(layout)) {
+        auto pixels = DecodeRle(data.subspan(static_cast<std::size_t>(pixelsAt)), layout.width,
+                                layout.height, layout.bitCount, *palette);
+        if (!pixels) {
+            return std::nullopt;
+        }
+        bitmap.pixels = std::move(*pixels);
+        return bitmap;
+    }
+
+    const std::uint64_t stride = ((layout.width * layout.bitCount + 31) / 32) * 4;
+    const std::uint64_t height = static_cast<std::uint64_t>(layout.height);
+    if (stride * height > data.size() - pixelsAt) {
+        return std::nullopt;
+    }
     bitmap.pixels.reserve(static_cast<std::size_t>(layout.width * layout.height));
     for (std::uint64_t row = 0; row < height; ++row) {
         const std::uint64_t storedRow = layout.topDown ? row : height - 1 - row;
@@ -191,7 +230,7 @@ std::optional<Bitmap> DecodePixels(std::span<const std::uint8_t> data, const Dib
                 const unsigned shift = 8 - layout.bitCount - bitAt % 8;
                 const std::uint32_t index =
                     (bits[bitAt / 8] >> shift) & ((1u << layout.bitCount) - 1);
-                pixel = index < palette.size() ? palette[index] : rgbBlack;
+                pixel = index < palette->size() ? (*palette)[index] : rgbBlack;
                 break;
             }
             case 16: {
@@ -240,6 +279,11 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> dib) {
 }
 
 std::optional<Bitmap> ReadBmpFile(const std::string& path) {
+    // A FIFO or a device would be waited on: only a regular file can be a bitmap file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;

@@ -1,8 +1,9 @@
 #pragma once
 
 // Decodes device-independent bitmaps: uncompressed (BI_RGB) or bit-field (BI_BITFIELDS)
-// pixels of 1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down, with the OS/2 core header or
-// any of the Windows info headers. Compressed (RLE, JPEG, PNG) bitmaps are refused.
+// pixels of 1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down, and run-length encoded ones
+// (BI_RLE8, BI_RLE4, bottom-up), with the OS/2 core header or any of the Windows info headers.
+// JPEG and PNG compression and damaged files are refused.
 
 #include "formlib/SurfaceTypes.h"
 

@@ -9,6 +9,40 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace {
+
+// The control's own kind (true for three states), kept while the grid shows undetermined cells.
+constexpr const char* threeStateProperty = "cellixThreeState";
+
+bool IsThreeState(const QCheckBox* check) {
+    const QVariant own = check->property(threeStateProperty);
+    return own.isValid() ? own.toBool() : check->isTristate();
+}
+
+// The cell's state (0 unchecked, 1 checked, 2 undetermined) as the control shows it.
+void ShowCheckState(QCheckBox* check, int state) {
+    if (state == 2) {
+        check->setTristate(true);
+        check->setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    check->setTristate(IsThreeState(check));
+    check->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+int CellCheckState(const QCheckBox* check) {
+    switch (check->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
 TGColumnType ClassifyControl(const QWidget* control) {
     if (qobject_cast<const TGShortEdit*>(control))
         return ctShortEdit;
@@ -59,9 +93,7 @@ void SetControlData(QWidget* control, const QByteArray& data) {
         if (index < 0 && combo->isEditable())
             combo->setEditText(text);
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        const int state = CheckStateFromData(data);
-        check->setTristate(state == 2);
-        check->setCheckState(static_cast<Qt::CheckState>(state));
+        ShowCheckState(check, CheckStateFromData(data));
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(QString::fromUtf8(data));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -77,7 +109,7 @@ QByteArray GetControlData(const QWidget* control) {
     if (auto* combo = qobject_cast<const QComboBox*>(control))
         return combo->currentText().toUtf8();
     if (auto* check = qobject_cast<const QCheckBox*>(control))
-        return CheckStateData(check->checkState());
+        return CheckStateData(CellCheckState(check));
     if (auto* button = qobject_cast<const QAbstractButton*>(control))
         return button->text().toUtf8();
     if (auto* label = qobject_cast<const QLabel*>(control))
@@ -93,9 +125,18 @@ void EmptyControl(QWidget* control) {
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->setCurrentIndex(-1);
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        check->setTristate(true);
-        check->setCheckState(Qt::PartiallyChecked);
+        ShowCheckState(check, 2);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText({});
     }
+}
+
+void KeepCheckBoxKind(QCheckBox* check) {
+    if (!check->property(threeStateProperty).isValid())
+        check->setProperty(threeStateProperty, check->isTristate());
+}
+
+void SettleCheckBox(QCheckBox* check) {
+    if (check->checkState() != Qt::PartiallyChecked)
+        check->setTristate(IsThreeState(check));
 }

@@ -86,11 +86,11 @@ void AppendField(std::string& out, const IntlDate& date, std::string_view run, i
 
 // Reads a number of up to window characters and passes over its leading spaces and up to
 // maxDigits of its digits.
-int ReadNumber(TextCursor& cursor, std::size_t window, std::size_t maxDigits) {
+TextCursor::Number ReadNumber(TextCursor& cursor, std::size_t window, std::size_t maxDigits) {
     const TextCursor::Number number = cursor.PeekNumber(window, 9999);
     cursor.TakeChars(number.spaces);
     cursor.SkipDigits(std::min(maxDigits, number.digits));
-    return static_cast<int>(number.value);
+    return number;
 }
 
 } // namespace
@@ -123,7 +123,7 @@ DateReading ReadDatePicture(std::string_view text, std::string_view picture, int
         switch (AsciiLower(token.text[0])) {
         case 'd':
             if (n <= 2) {
-                reading.day = ReadNumber(cursor, 2, n);
+                reading.day = static_cast<int>(ReadNumber(cursor, 2, n).value);
                 reading.dayGiven = true;
             } else {
                 cursor.SkipDigits(n); // weekday names stay in the text
@@ -131,15 +131,19 @@ DateReading ReadDatePicture(std::string_view text, std::string_view picture, int
             break;
         case 'm':
             if (n <= 2)
-                reading.month = ReadNumber(cursor, 2, 2);
+                reading.month = static_cast<int>(ReadNumber(cursor, 2, 2).value);
             else if (n == 3)
                 reading.month = names.ShortMonthIndex(cursor.TakeChars(3), language);
             else
                 reading.month = names.LongMonthIndex(cursor.TakeLetters(), language);
             break;
-        default: // 'y'
-            reading.year = n <= 2 ? ReadNumber(cursor, 2, 2) : ReadNumber(cursor, 4, 4);
+        default: { // 'y'
+            const TextCursor::Number year =
+                n <= 2 ? ReadNumber(cursor, 2, 2) : ReadNumber(cursor, 4, 4);
+            reading.year = static_cast<int>(year.value);
+            reading.yearGiven = year.digits > 0;
             break;
+        }
         }
     }
     return reading;

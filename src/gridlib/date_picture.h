@@ -15,6 +15,7 @@ struct DateReading {
     int month = 0; // 0 when missing or when a month name matched nothing
     int year = 0;
     bool dayGiven = false;
+    bool yearGiven = false; // digits were read for the year ("00" is a year)
 };
 
 // Reads the text in step with the picture. Literal characters of the picture each pass over

@@ -259,14 +259,17 @@ IntlDate& IntlDate::InterpretString(std::string_view text, std::string_view pict
     DateReading reading = ReadDatePicture(text, picture, language);
     if (IsValidMonth(reading.month) && !reading.dayGiven)
         reading.day = 1;
-    if (reading.dayGiven && reading.day != 0 && (reading.month == 0 || reading.year == 0)) {
+    if (reading.dayGiven && reading.day != 0 && (reading.month == 0 || !reading.yearGiven)) {
         const LocalClock now = ReadLocalClock();
         if (reading.month == 0)
             reading.month = now.month;
-        if (reading.year == 0)
+        if (!reading.yearGiven)
             reading.year = now.year;
     }
-    if (reading.year >= 1 && reading.year < 100)
+    // A typed year below 100, "00" among them, is a year of the default century; a text of
+    // zeros alone ("00/00/00") stays the null date.
+    const bool allZero = reading.day == 0 && reading.month == 0 && reading.year == 0;
+    if (reading.yearGiven && reading.year < 100 && !allZero)
         reading.year += defaultCentury;
     StoreFields(reading.day, reading.month, reading.year);
     if (IsValid())

@@ -40,6 +40,8 @@ std::string Language::LoadStringA(int offset, int32_t language) const {
     if (table == nullptr)
         return {};
     const char* text = StringAtOffset(*table, offset);
+    if (text == nullptr && table->base != englishBase) // a string the language lacks
+        text = StringAtOffset(*FindLanguage(englishBase), offset);
     return text ? std::string(text) : std::string();
 }
 

@@ -34,6 +34,8 @@ public:
         sTimeField = 79,
         sTimeRange = 80,
         sTimeIncorrect = 81,
+        sDateNotBefore = 82, // a date range with a minimum alone (one %s)
+        sDateNotAfter = 83,  // a date range with a maximum alone (one %s)
         sInvalidRange = 98,
         sValueRange = 99,
     };
@@ -44,7 +46,8 @@ public:
     void GetSystemLanguageInfo();
     void SetCurrentLanguage(int32_t base) { current = base; }
 
-    // The string at base + offset of the language (the current one for 0); empty when missing.
+    // The string at base + offset of the language (the current one for 0); English's string
+    // when the language lacks it, and empty when English lacks it too or the base is unknown.
     std::string LoadStringA(int offset, int32_t language = 0) const;
 
     std::string LongMonth(int month, int32_t language = 0) const;  // month 1 to 12

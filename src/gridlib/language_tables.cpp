@@ -19,6 +19,7 @@ constexpr LanguageStrings languageTable[] = {
       "st"},
      {"Date", "You must type a date!", "This date must be between %s and %s!", "Incorrect date!",
       "day", "month", "year", "Time", "This time must be between %s and %s!", "Incorrect time!"},
+     {"This date must not be before %s!", "This date must not be after %s!"},
      "Invalid range", "Value must be between %s and %s"},
 
     {20100, 19,
@@ -32,6 +33,7 @@ constexpr LanguageStrings languageTable[] = {
      {"Datum", "U moet een datum ingeven!", "De datum moet tussen %s en %s zijn!",
       "Ongeldige datum!", "dag", "maand", "jaar", "Tijd", "De tijd moet tussen %s en %s zijn!",
       "Ongeldige tijd!"},
+     {"De datum mag niet vroeger zijn dan %s!", "De datum mag niet later zijn dan %s!"},
      "Ongeldige waarde", "De waarde moet tussen %s and %s zijn!"},
 
     {20200, 12,
@@ -45,6 +47,8 @@ constexpr LanguageStrings languageTable[] = {
      {"Date", "Vous devez indiquer une date!", "Cette date doit être comprise entre le %s et le %s!",
       "Date incorrecte!", "jour", "mois", "année", "Temps",
       "Ce temps doit être compris entre le %s et le %s!", "Temps incorrect!"},
+     {"Cette date ne doit pas être antérieure au %s!",
+      "Cette date ne doit pas être postérieure au %s!"},
      "Nombre hors limites", "Cette valeur doit se situer entre %s et %s"},
 
     {20300, 7,
@@ -61,6 +65,7 @@ constexpr LanguageStrings languageTable[] = {
      {"Datum", "Sie müssen ein Datum eingeben!", "Das Datum muß zwischen dem %s und dem %s liegen",
       "Unzulässiges Datum", "Tag", "Monat", "Jahr", "Zeit", "Zeit muß zwischen %s und %s liegen",
       "Unzulässige Zeit"},
+     {"Das Datum darf nicht vor dem %s liegen", "Das Datum darf nicht nach dem %s liegen"},
      "Unzulässige Nummer", "Nummer muß zwischen %s und %s liegen!"},
 
     {20400, 16,
@@ -73,6 +78,7 @@ constexpr LanguageStrings languageTable[] = {
      {"º"},
      {"Data", "Dovete inserire una data!", "La data è compresa tra %s e %s!", "Data sbagliata!",
       "giorno", "mese", "anno", nullptr, nullptr, "Ora sbagliata!"},
+     {"La data non può essere anteriore al %s!", "La data non può essere posteriore al %s!"},
      "Numero sbagliato!", "Il numero è compreso tra %s e %s!"},
 
     {20500, 22,
@@ -86,6 +92,7 @@ constexpr LanguageStrings languageTable[] = {
      {"º"},
      {"Data", "Digite uma data!", "Esta data deve estar entre %s e %s!", "Data Incorreta!", "dia",
       "mes", "ano", "Tempo", "Este tempo deve estar entre %s e %s!", "Tempo incorreto!"},
+     {"Esta data não pode ser anterior a %s!", "Esta data não pode ser posterior a %s!"},
      "Intervalo inválido", "Valor deve estar entre %s e %s!"},
 
     {20600, 10,
@@ -99,6 +106,7 @@ constexpr LanguageStrings languageTable[] = {
      {"Día", "¡ Debe introducir una fecha !", "¡ La fecha debe estar entre el %s y el %s !",
       "¡ Fecha incorrecta !", "día", "mes", "año", "Tiempo",
       "¡ El tiempo debe estar entre %s y %s !", "¡ Tiempo incorrecto !"},
+     {"¡ La fecha no puede ser anterior al %s !", "¡ La fecha no puede ser posterior al %s !"},
      "¡ Número incorrecto !", "¡ El numero debe estar entre %s y %s!"},
 };
 // clang-format on
@@ -151,10 +159,14 @@ const char* StringAtOffset(const LanguageStrings& language, int offset) {
         return language.longDatePicture;
     if (offset == 40)
         return language.shortDatePicture;
-    if (offset >= 41 && offset <= 71)
-        return language.daySuffixes[offset - 41];
+    if (offset >= 41 && offset <= 71) {
+        const char* suffix = language.daySuffixes[offset - 41];
+        return suffix ? suffix : "";
+    }
     if (offset >= 72 && offset <= 81)
         return language.fieldMessages[offset - 72];
+    if (offset >= 82 && offset <= 83)
+        return language.dateBounds[offset - 82];
     if (offset == 98)
         return language.invalidNumber;
     if (offset == 99)

@@ -4,7 +4,8 @@
 #include <span>
 #include <string_view>
 
-// The built-in string tables of the seven languages. A null entry is a missing string.
+// The built-in string tables of the seven languages. A null entry is a missing string, except
+// among the day suffixes, where it is a day without a suffix.
 struct LanguageStrings {
     int32_t base; // string id of offset 0
     int systemId; // the operating system's primary language id
@@ -16,6 +17,7 @@ struct LanguageStrings {
     const char* shortDatePicture;
     const char* daySuffixes[31];
     const char* fieldMessages[10]; // offsets 72 to 81
+    const char* dateBounds[2];     // offsets 82 and 83: a date range with one bound
     const char* invalidNumber;     // offset 98
     const char* numberRange;       // offset 99
 };

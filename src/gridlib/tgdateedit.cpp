@@ -1,8 +1,8 @@
 #include "tgdateedit.h"
 
 #include "edit_picture.h"
+#include "edit_text.h"
 #include "language.h"
-#include "number_text.h"
 
 #include <QKeyEvent>
 #include <QStringList>
@@ -91,8 +91,7 @@ public:
         case Problem::OutOfRange:
             ShowMessage(owner, LanguageText(Language::sDateField),
                         QString::fromStdString(
-                            FillPlaceholders(GetLanguage().LoadStringA(Language::sDateRange),
-                                             Format(minDate, minTime), Format(maxDate, maxTime))));
+                            DateRangeMessage(Format(minDate, minTime), Format(maxDate, maxTime))));
             break;
         default:
             ShowMessage(owner, LanguageText(Language::sDateField),
@@ -103,10 +102,11 @@ public:
 private:
     enum class Problem { None, Missing, IncorrectDate, IncorrectTime, OutOfRange };
 
+    // A bound: its date and time, or nothing for a null date (no bound).
     std::string Format(const IntlDate& date, const TGTime& time) const {
         std::string text = date.String(datePicture.toStdString());
-        const std::string timeText = time.String(timePicture.toStdString());
-        if (!timeText.empty())
+        const std::string timeText = SignedTimeText(time, timePicture.toStdString());
+        if (!text.empty() && !timeText.empty())
             text += " " + timeText;
         return text;
     }
@@ -133,7 +133,7 @@ void TGDateEdit::SetFilter(const IntlDate& min, const IntlDate& max, const QStri
                            bool required) {
     const QString given = newPicture.isEmpty() ? DefaultDatePicture() : newPicture;
     picture = QString::fromStdString(NormalizeDatePicture(given.toStdString()));
-    setMaxLength(static_cast<int>(picture.size()));
+    SetTextLimit(static_cast<int>(picture.size()));
     SetValidator(new TGDateValidator(min, max, picture, required));
 }
 
@@ -239,7 +239,7 @@ TGTime TGTimeEdit::Value() const {
 }
 
 void TGTimeEdit::SetValue(const TGTime& time) {
-    setText(QString::fromStdString(time.String(picture.toStdString())));
+    setText(QString::fromStdString(SignedTimeText(time, picture.toStdString())));
 }
 
 QByteArray TGTimeEdit::ToData(const TGTime& time) {
@@ -266,13 +266,13 @@ void TGTimeEdit::SetData(const QByteArray& data) {
 }
 
 QString TGTimeEdit::DataText(const QByteArray& data) const {
-    return QString::fromStdString(FromData(data).String(picture.toStdString()));
+    return QString::fromStdString(SignedTimeText(FromData(data), picture.toStdString()));
 }
 
 void TGTimeEdit::Normalize() {
     const TGTime time = Value();
     if (!text().isEmpty() && time.IsValid())
-        SetTextKeepingModified(QString::fromStdString(time.String(picture.toStdString())));
+        SetTextKeepingModified(QString::fromStdString(SignedTimeText(time, picture.toStdString())));
 }
 
 // Date and time.
@@ -317,7 +317,8 @@ TGTime TGDateTimeEdit::Time() const {
 
 QString TGDateTimeEdit::Format(const IntlDate& date, const TGTime& time) const {
     const QString dateText = QString::fromStdString(date.String(datePicture.toStdString()));
-    const QString timeText = QString::fromStdString(time.String(timePicture.toStdString()));
+    const QString timeText =
+        QString::fromStdString(SignedTimeText(time, timePicture.toStdString()));
     if (dateText.isEmpty())
         return {};
     return timeText.isEmpty() ? dateText : dateText + u' ' + timeText;

@@ -18,7 +18,7 @@ public:
     TGDateEdit(QWidget* parent, int id, const QString& picture = {}, const IntlDate& min = {},
                const IntlDate& max = {}, bool required = false);
 
-    // Normalises the picture ("d/m/yy" becomes "dd/mm/yy"), limits the text to the picture's
+    // Normalises the picture ("d/m/yy" becomes "dd/mm/yy"), limits typing to the picture's
     // length and makes a new validator for the range.
     void SetFilter(const IntlDate& min, const IntlDate& max, const QString& picture,
                    bool required = false);

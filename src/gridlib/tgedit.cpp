@@ -8,11 +8,32 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+
+namespace {
+
+// QLineEdit's length limit when none is set.
+constexpr int freeLength = 32767;
+
+} // namespace
+
 TGEdit::TGEdit(QWidget* parent, int id, const QString& text, int textLimit)
     : QLineEdit(text, parent) {
     setProperty(controlIdProperty, id);
-    if (textLimit > 0)
-        setMaxLength(textLimit);
+    SetTextLimit(textLimit);
+}
+
+void TGEdit::SetTextLimit(int limit) {
+    textLimit = std::max(limit, 0);
+    // QLineEdit's own limit, which it applies to typing and to setText alike, leaves room for
+    // the text already there.
+    setMaxLength(std::max(textLimit > 0 ? textLimit : freeLength, static_cast<int>(text().size())));
+}
+
+void TGEdit::setText(const QString& value) {
+    setMaxLength(std::max(maxLength(), static_cast<int>(value.size())));
+    QLineEdit::setText(value);
+    SetTextLimit(textLimit);
 }
 
 int TGEdit::Id() const {

@@ -22,6 +22,15 @@ public:
     // textLimit 0 leaves the length free.
     TGEdit(QWidget* parent, int id, const QString& text = {}, int textLimit = 0);
 
+    // The most characters the user may type (0: no limit). It limits typing only: a text the
+    // program writes is kept whole, and while it is longer than the limit the user may type
+    // up to its length.
+    void SetTextLimit(int limit);
+    int TextLimit() const { return textLimit; }
+    // Writes the text whole, whatever the text limit (QLineEdit's own setText, which this
+    // hides, would cut it to the limit).
+    void setText(const QString& value);
+
     int Id() const;
     TGrid* Grid() const { return grid; }
     // Called by the grid when the edit becomes one of its columns (nullptr when removed).
@@ -66,6 +75,7 @@ protected:
 private:
     TGrid* grid = nullptr;
     TGValidator* checker = nullptr;
+    int textLimit = 0;
     QColor textColor;
     QColor backgroundColor;
 };

@@ -111,8 +111,13 @@ bool TGrid::AppendColumn(const TGridColumn& prepared) {
         edit->SetGrid(this);
     if (auto* combo = qobject_cast<QComboBox*>(control))
         connect(combo, &QComboBox::activated, this, [this] { controlChanged = true; });
-    if (auto* check = qobject_cast<QCheckBox*>(control))
-        connect(check, &QCheckBox::clicked, this, [this] { controlChanged = true; });
+    if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        KeepCheckBoxKind(check);
+        connect(check, &QCheckBox::clicked, this, [this, check] {
+            SettleCheckBox(check);
+            controlChanged = true;
+        });
+    }
     columns.push_back(column);
     RelayColumns(); // places its left edge after the others
     return true;

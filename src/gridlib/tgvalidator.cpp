@@ -1,6 +1,7 @@
 #include "tgvalidator.h"
 
 #include "edit_picture.h"
+#include "edit_text.h"
 #include "language.h"
 #include "number_text.h"
 
@@ -164,7 +165,8 @@ void TGDateValidator::Error(QWidget* owner) const {
         text = LanguageText(Language::sDateRequired);
     } else if (lastError == TGFieldError::OutOfRange) {
         const std::string pictureText = picture.toStdString();
-        text = RangeText(Language::sDateRange, min.String(pictureText), max.String(pictureText));
+        text = QString::fromStdString(
+            DateRangeMessage(min.String(pictureText), max.String(pictureText)));
     } else {
         text = LanguageText(Language::sDateIncorrect);
     }
@@ -202,7 +204,8 @@ void TGTimeValidator::Error(QWidget* owner) const {
     QString text;
     if (lastError == TGFieldError::OutOfRange) {
         const std::string pictureText = picture.toStdString();
-        text = RangeText(Language::sTimeRange, min.String(pictureText), max.String(pictureText));
+        text = RangeText(Language::sTimeRange, TimeBoundText(min, pictureText),
+                         TimeBoundText(max, pictureText));
     } else {
         text = LanguageText(Language::sTimeIncorrect);
     }

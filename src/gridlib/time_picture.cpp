@@ -19,6 +19,49 @@ bool IsTimeLetter(char c) {
     return c == 'H' || c == 'M' || c == 'S' || c == 'h' || c == 'm' || c == 's';
 }
 
+// A magnitude split into its fields; hours are not held to any limit here.
+struct Fields {
+    int64_t hours;
+    int64_t minutes;
+    int64_t seconds;
+    int64_t milliseconds;
+};
+
+Fields SplitMillis(int64_t totalMillis) {
+    const int64_t wholeSeconds = totalMillis / 1000;
+    return {wholeSeconds / 3600, wholeSeconds / 60 % 60, wholeSeconds % 60, totalMillis % 1000};
+}
+
+// The step, in milliseconds, of the finest fraction of an hour (h) or of a minute (m) in the
+// picture when it is coarser than a millisecond; 0 when there is none.
+double FractionStep(std::string_view picture) {
+    double step = 0;
+    PictureScanner scanner(picture, IsTimeLetter, false);
+    for (PictureToken token = scanner.Next(); token.kind != PictureToken::Kind::End;
+         token = scanner.Next()) {
+        if (token.kind != PictureToken::Kind::Field ||
+            (token.text[0] != 'h' && token.text[0] != 'm'))
+            continue;
+        const double whole = token.text[0] == 'h' ? 3600000.0 : 60000.0;
+        const double fieldStep = whole / std::pow(10.0, static_cast<double>(token.text.size()));
+        if (fieldStep > 1 && (step == 0 || fieldStep < step))
+            step = fieldStep;
+    }
+    return step;
+}
+
+// The time's magnitude, rounded to the picture's finest fraction so that a fraction that
+// rounds up to a whole one carries into the whole hours or minutes (1:59:59 as H.h is 2.0).
+Fields RoundedFields(const TGTime& time, std::string_view picture) {
+    int64_t totalMillis =
+        ((int64_t{time.Hours()} * 60 + time.Minutes()) * 60 + time.Seconds()) * 1000 +
+        time.Milliseconds();
+    const double step = FractionStep(picture);
+    if (step > 0)
+        totalMillis = std::llround(std::round(static_cast<double>(totalMillis) / step) * step);
+    return SplitMillis(totalMillis);
+}
+
 // Appends fraction (0 to 1) times 10^n, rounded, zero-padded to n digits and cut to n.
 void AppendFraction(std::string& out, double fraction, std::size_t n) {
     const std::size_t precise = std::min(n, maxFractionDigits);
@@ -29,12 +72,12 @@ void AppendFraction(std::string& out, double fraction, std::size_t n) {
     out.append(digits, 0, n);
 }
 
-void AppendField(std::string& out, const TGTime& time, std::string_view run) {
+void AppendField(std::string& out, const Fields& time, std::string_view run) {
     const std::size_t n = run.size();
-    const int64_t h = time.Hours();
-    const int64_t m = time.Minutes();
-    const int64_t s = time.Seconds();
-    const int64_t ms = time.Milliseconds();
+    const int64_t h = time.hours;
+    const int64_t m = time.minutes;
+    const int64_t s = time.seconds;
+    const int64_t ms = time.milliseconds;
     switch (run[0]) {
     case 'H':
         AppendNumber(out, h, n == 1 ? 0 : n);
@@ -125,6 +168,7 @@ int64_t ReadMilliseconds(TextCursor& cursor, std::size_t n) {
 } // namespace
 
 std::string FormatTimePicture(const TGTime& time, std::string_view picture) {
+    const Fields fields = RoundedFields(time, picture);
     std::string out;
     PictureScanner scanner(picture, IsTimeLetter, false);
     for (PictureToken token = scanner.Next(); token.kind != PictureToken::Kind::End;
@@ -132,7 +176,7 @@ std::string FormatTimePicture(const TGTime& time, std::string_view picture) {
         if (token.kind == PictureToken::Kind::Literal)
             out += token.text;
         else
-            AppendField(out, time, token.text);
+            AppendField(out, fields, token.text);
     }
     return out;
 }

@@ -6,7 +6,8 @@
 
 class TGTime;
 
-// Writes the time's magnitude under a picture.
+// Writes the time's magnitude under a picture. Fractions of an hour (h) or of a minute (m)
+// are rounded, and a fraction that rounds up to a whole one carries into the whole part.
 std::string FormatTimePicture(const TGTime& time, std::string_view picture);
 
 // The fields found in a text typed under a time picture, carried so that minutes and seconds

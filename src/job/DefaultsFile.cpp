@@ -3,7 +3,6 @@
 #include "job/SafeWrite.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 FileResult ReadDefaultsFile(TDefaults& defaults, const std::string& path) {
@@ -16,7 +15,7 @@ FileResult ReadDefaultsFile(TDefaults& defaults, const std::string& path) {
     errno = 0;
     if (ReadFilePrefix(path, &read, sizeof read) < 0)
         return FileResult::Failure("Cannot read " + path + ": " +
-                                   std::strerror(errno != 0 ? errno : EIO));
+                                   ReadFailure(errno != 0 ? errno : EIO));
     defaults = read;
     return FileResult::Success();
 }

@@ -2,15 +2,16 @@
 
 #include "formlib/PainterSurface.h"
 #include "job/FixedText.h"
+#include "job/SafeWrite.h"
 #include "report/PrintoutTavrin.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -47,43 +48,46 @@ private:
     bool started_ = false;
 };
 
-std::string CannotWrite(const std::string& path, const QString& reason) {
-    return "Cannot write " + path + ": " + reason.toStdString();
-}
-
 } // namespace
 
-ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
-                               int32_t to, const std::function<void(const QString&)>& onMessage) {
+ReportPdfResult RenderReportPdf(QByteArray& pdf, const ReportContent& content, int32_t from,
+                                int32_t to, const std::function<void(const QString&)>& onMessage) {
     ReportPdfResult result;
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.message = CannotWrite(path, file.errorString());
-        return result;
-    }
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     const std::string title = GetText(content.image.header.jobName);
     PrintoutTavrin printout(title);
     printout.SetPrintParams(content.image);
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(QString::fromLatin1(title.c_str()));
-        writer.setCreator("Quelbox");
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        writer.setPageMargins(QMarginsF(marginInches, marginInches, marginInches, marginInches),
-                              QPageLayout::Inch);
-        PdfPages pages(writer, onMessage);
-        result.pages = PrintPages(printout, content, from, to, pages);
-        if (!pages.Finish() || result.pages == 0) {
-            file.cancelWriting();
-            result.message = CannotWrite(path, "no page could be drawn");
-            return result;
-        }
-    }
-    if (!file.commit()) {
-        result.message = CannotWrite(path, file.errorString());
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QString::fromLatin1(title.c_str()));
+    writer.setCreator("Quelbox");
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(marginInches, marginInches, marginInches, marginInches),
+                          QPageLayout::Inch);
+    PdfPages pages(writer, onMessage);
+    result.pages = PrintPages(printout, content, from, to, pages);
+    // The document is whole only when the painter closed it without error.
+    if (!pages.Finish() || result.pages == 0 || !pdf.startsWith("%PDF") ||
+        !pdf.trimmed().endsWith("%%EOF")) {
+        result.message = "no page could be drawn";
         return result;
     }
     result.ok = true;
+    return result;
+}
+
+ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
+                               int32_t to, const std::function<void(const QString&)>& onMessage) {
+    QByteArray pdf;
+    ReportPdfResult result = RenderReportPdf(pdf, content, from, to, onMessage);
+    if (result.ok) {
+        const FileResult written =
+            WriteFileAtomically(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
+        result.ok = written.ok;
+        result.message = written.message;
+    } else {
+        result.message = "Cannot write " + path + ": " + result.message;
+    }
     return result;
 }
 

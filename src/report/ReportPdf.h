@@ -4,6 +4,7 @@
 
 #include "report/ReportContent.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -19,10 +20,16 @@ struct ReportPdfResult {
     std::string message; // why the file could not be written, naming it
 };
 
-// Writes pages from..to (kept within the report's pages) to the file through a temporary file
-// renamed into place; a failure leaves an existing file as it was. Needs a QGuiApplication.
+// Draws pages from..to (kept within the report's pages) into `pdf`. Needs a QGuiApplication.
 // What the drawing has to tell (a logo that cannot be read) goes to onMessage, or to stderr
-// without one.
+// without one. Fails when the document did not come out whole.
+ReportPdfResult RenderReportPdf(QByteArray& pdf, const ReportContent& content, int32_t from,
+                                int32_t to,
+                                const std::function<void(const QString&)>& onMessage = {});
+
+// Draws the pages and writes them to the file as every file is written (see job/SafeWrite.h):
+// renamed into place only after every byte was written and flushed, so a failure leaves an
+// existing file as it was; the message names the file and the reason.
 ReportPdfResult WriteReportPdf(const std::string& path, const ReportContent& content, int32_t from,
                                int32_t to,
                                const std::function<void(const QString&)>& onMessage = {});

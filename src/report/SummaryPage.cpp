@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,6 +29,11 @@ public:
         Right(LoadX, y, SummaryFont::Heading, Format("%12li btuh", load));
     }
     void Detail(int y, std::string text) { Left(LabelX, y, SummaryFont::Detail, std::move(text)); }
+    // A heading ending where the column ending at detail character `end` of a detail row ends.
+    void OverDetail(int y, int end, std::string text) {
+        page_.push_back(
+            {LabelX, y, SummaryAlign::Right, SummaryFont::Heading, std::move(text), end});
+    }
     SummaryPage Take() { return std::move(page_); }
 
 private:
@@ -165,10 +172,14 @@ int WallRows(PageWriter& w, const JobImage& im, int y) {
         "East  3  %26s %6s  %5i F %c  %6.2f%c %11li", "West  4  %26s %6s  %5i F %c  %6.2f%c %11li",
         "Roof     %26s %6s  %5i F %c  %6.2f%c %11li", "Floor    %26s %6s  %5i F %c  %6.2f%c %11li",
     };
+    // Where each column of the surface rows ends, in characters of those rows: thickness,
+    // adjacent temperature with its "F", factor with its kind, load.
+    static constexpr std::pair<const char*, int> headings[] = {
+        {"Inches", 42}, {"adj/temp", 51}, {"factor", 62}, {"btuh", 74}};
     w.LoadRow(y++, "WALL GAIN - INSULATION LOAD", im.totals.wallLoad);
     w.Right(12, y, SummaryFont::Heading, "Insulation");
-    w.Left(45, y, SummaryFont::Heading, "Inches adj/temp         factor");
-    w.Left(79, y, SummaryFont::Heading, "btuh");
+    for (const auto& [heading, end] : headings)
+        w.OverDetail(y, end, heading);
     ++y;
     bool sun = false;
     for (int i = 0; i < SurfaceCount; ++i) {
@@ -248,14 +259,33 @@ SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& su
 }
 
 std::string SummaryAsText(const SummaryPage& page) {
-    std::map<int, std::string> rows;
+    // On the grid a detail character is one column.
+    struct Span {
+        int start;
+        std::string text;
+    };
+    std::map<int, std::vector<Span>> spans;
     for (const SummaryItem& item : page) {
-        std::string& row = rows[item.y];
         const int width = static_cast<int>(item.text.size());
-        const int start = item.align == SummaryAlign::Left ? item.x : std::max(0, item.x - width);
-        if (static_cast<int>(row.size()) < start + width)
-            row.resize(static_cast<std::size_t>(start + width), ' ');
-        row.replace(static_cast<std::size_t>(start), item.text.size(), item.text);
+        const int anchor = item.x + item.detailChars;
+        const int start = item.align == SummaryAlign::Left ? anchor : std::max(0, anchor - width);
+        spans[item.y].push_back({start, item.text});
+    }
+    std::map<int, std::string> rows;
+    for (auto& [y, row] : spans) {
+        std::stable_sort(row.begin(), row.end(),
+                         [](const Span& a, const Span& b) { return a.start < b.start; });
+        std::string& line = rows[y];
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            std::string text = row[i].text;
+            if (i + 1 < row.size() && row[i + 1].start > row[i].start)
+                text.resize(std::min<std::size_t>(
+                    text.size(), static_cast<std::size_t>(row[i + 1].start - row[i].start - 1)));
+            const auto start = static_cast<std::size_t>(row[i].start);
+            if (line.size() < start + text.size())
+                line.resize(start + text.size(), ' ');
+            line.replace(start, text.size(), text);
+        }
     }
     std::string text;
     int line = 0;

@@ -18,6 +18,9 @@ struct SummaryItem {
     SummaryAlign align = SummaryAlign::Left;
     SummaryFont font = SummaryFont::Heading;
     std::string text; // 8-bit text as the job holds it
+    // Detail-font characters right of column x: a heading over a column of detail rows stands
+    // where that column is, whatever the two fonts' widths.
+    int detailChars = 0;
 };
 
 using SummaryPage = std::vector<SummaryItem>;
@@ -30,5 +33,6 @@ SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& su
 SummaryPage BuildSummaryPage(const Job& job, const EquipmentState& state,
                              const TSubmitter& submitter);
 
-// The page on a text grid, one line per row (for the command-line tool).
+// The page on a text grid, one line per row (for the command-line tool). A text that would run
+// into the next text of its row is cut a column before it.
 std::string SummaryAsText(const SummaryPage& page);

@@ -1,10 +1,13 @@
 #include "tables/DbfLayout.h"
 
+#include "job/SafeWrite.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +45,16 @@ bool KnownVersion(unsigned char version) {
     default:
         return false;
     }
+}
+
+std::string OpenFailure(int error) {
+    if (error == ENOENT)
+        return "the table is missing";
+    if (error == EISDIR)
+        return "it is a directory, not a table";
+    if (error == EINVAL)
+        return "it is not a regular file, so not a table";
+    return std::string("the table cannot be opened: ") + std::strerror(error);
 }
 
 bool Fail(std::string& message, const std::string& path, const std::string& reason) {
@@ -85,12 +98,14 @@ bool IsNumericField(const DbfField& field) {
 }
 
 std::optional<DbfLayout> ReadDbfLayout(const std::string& path, std::string& message) {
-    File file(std::fopen(path.c_str(), "rb"));
+    // A FIFO or a device is refused at once rather than waited on.
+    const int fd = OpenRegularFile(path);
+    File file(fd >= 0 ? ::fdopen(fd, "rb") : nullptr);
     if (!file) {
         const int error = errno;
-        Fail(message, path,
-             error == ENOENT ? "the table is missing"
-                             : std::string("the table cannot be opened: ") + std::strerror(error));
+        if (fd >= 0)
+            ::close(fd);
+        Fail(message, path, OpenFailure(error));
         return std::nullopt;
     }
     if (std::fseek(file.get(), 0, SEEK_END) != 0) {

@@ -2,6 +2,7 @@
 
 #include "tables/FieldText.h"
 
+#include <cmath>
 #include <cstdio>
 
 std::string FormatInsulationFactor(double factor, char kind) {
@@ -57,7 +58,8 @@ bool InsulationEntryAcceptable(std::string_view name, double factor) {
     const std::size_t first = name.find_first_not_of(' ');
     const std::size_t length =
         first == std::string_view::npos ? 0 : name.find_last_not_of(' ') - first + 1;
-    return length > 2 && factor > 0.0 && factor <= 120.0;
+    // FACTOR keeps three decimals: a factor that would be stored as 0.000 gains nothing.
+    return length > 2 && std::round(factor * 1000.0) >= 1.0 && factor <= 120.0;
 }
 
 int32_t FindInsulation(Table& insul, std::string_view name) {
@@ -69,13 +71,19 @@ int32_t FindOrAddInsulation(Table& insul, std::string_view name, double factor, 
     if (const int32_t found = FindInsulation(insul, name))
         return found;
     const std::string key = FitFieldText(name, InsulNameWidth);
-    if (!InsulationEntryAcceptable(name, factor))
+    if (!InsulationEntryAcceptable(name, factor) || insul.d4lockAll() != r4success)
         return 0;
-    insul.d4appendStart(0);
-    if (insul.f4assign("INSULATION", key) != r4success ||
-        insul.f4assignDouble("FACTOR", factor) != r4success ||
-        insul.f4assignChar("KU", kind) != r4success || insul.d4append() != r4success)
-        return 0;
-    insul.d4top();
-    return insul.d4seek(key) == r4success ? insul.d4recNo() : 0;
+    // Under the lock the table is read again: another writer may have added the name meanwhile.
+    int32_t recNo = FindInsulation(insul, name);
+    if (recNo == 0) {
+        insul.d4appendStart(0);
+        if (insul.f4assign("INSULATION", key) == r4success &&
+            insul.f4assignDouble("FACTOR", factor) == r4success &&
+            insul.f4assignChar("KU", kind) == r4success && insul.d4append() == r4success) {
+            insul.d4top();
+            recNo = insul.d4seek(key) == r4success ? insul.d4recNo() : 0;
+        }
+    }
+    insul.d4unlock();
+    return recNo;
 }

@@ -43,7 +43,7 @@ bool GoToInsulationRow(Table& insul, int row);
 int InsulationRowOf(Table& insul, int32_t recNo);
 
 // An entry the table may take: a name of more than 2 characters (leading and trailing blanks do
-// not count) and a factor above 0 and at most 120.00.
+// not count) and a factor of at most 120.00 that FACTOR's three decimals store as more than 0.
 bool InsulationEntryAcceptable(std::string_view name, double factor);
 
 // Seeks `name` (blank-padded to 26 characters) in the name order. Returns the record number,

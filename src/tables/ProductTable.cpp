@@ -81,13 +81,29 @@ bool AppendProductFromSlot(Table& product, const TProductSlot& slot, std::string
     return added;
 }
 
+namespace {
+
+// Adds the slot's product unless another writer added it meanwhile (the table is read again
+// under its lock). True when positioned on it.
+bool AddProductOnce(Table& product, const TProductSlot& slot, std::string& key) {
+    if (product.d4lockAll() != r4success)
+        return false;
+    const bool found =
+        product.d4seek(key) == r4success ||
+        (AppendProductFromSlot(product, slot, key) && product.d4seek(key) == r4success);
+    product.d4unlock();
+    return found;
+}
+
+} // namespace
+
 void LocateProductSlot(Table& product, TProductSlot& slot) {
     SelectNameOrder(product);
     std::string key = SlotKey(slot);
     int32_t recNo = 0;
     if (product.d4seek(key) == r4success)
         recNo = product.d4recNo();
-    else if (AppendProductFromSlot(product, slot, key) && product.d4seek(key) == r4success)
+    else if (AddProductOnce(product, slot, key))
         recNo = product.d4recNo();
     else if (product.d4top() == r4success)
         recNo = product.d4recNo();

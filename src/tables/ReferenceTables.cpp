@@ -1,17 +1,21 @@
 #include "tables/ReferenceTables.h"
 
 Table* ReferenceTables::get(ReferenceTable which) const {
+    return const_cast<ReferenceTables*>(this)->slot(which).get();
+}
+
+std::unique_ptr<Table>& ReferenceTables::slot(ReferenceTable which) {
     switch (which) {
     case ReferenceTable::Insul:
-        return insul.get();
+        return insul;
     case ReferenceTable::Product:
-        return product.get();
+        return product;
     case ReferenceTable::Units:
-        return units.get();
+        return units;
     case ReferenceTable::Coils:
         break;
     }
-    return coils.get();
+    return coils;
 }
 
 const std::string& ReferenceTables::problem(ReferenceTable which) const {
@@ -51,11 +55,10 @@ std::unique_ptr<Table> OpenReferenceTable(const std::filesystem::path& folder, R
     return table;
 }
 
-ReferenceTables OpenReferenceTables(const std::filesystem::path& folder) {
+ReferenceTables OpenReferenceTables(const std::filesystem::path& folder,
+                                    std::span<const ReferenceTable> which) {
     ReferenceTables tables;
-    tables.insul = OpenReferenceTable(folder, ReferenceTable::Insul, tables.insulProblem);
-    tables.product = OpenReferenceTable(folder, ReferenceTable::Product, tables.productProblem);
-    tables.units = OpenReferenceTable(folder, ReferenceTable::Units, tables.unitsProblem);
-    tables.coils = OpenReferenceTable(folder, ReferenceTable::Coils, tables.coilsProblem);
+    for (ReferenceTable table : which)
+        tables.slot(table) = OpenReferenceTable(folder, table, tables.problem(table));
     return tables;
 }

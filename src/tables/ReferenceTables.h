@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 struct ReferenceTables {
@@ -21,6 +22,7 @@ struct ReferenceTables {
     std::string coilsProblem;
 
     Table* get(ReferenceTable which) const;
+    std::unique_ptr<Table>& slot(ReferenceTable which);
     const std::string& problem(ReferenceTable which) const;
     std::string& problem(ReferenceTable which);
     bool allOpen() const;
@@ -30,5 +32,6 @@ struct ReferenceTables {
 std::unique_ptr<Table> OpenReferenceTable(const std::filesystem::path& folder, ReferenceTable which,
                                           std::string& message);
 
-// Opens the four tables of `folder`.
-ReferenceTables OpenReferenceTables(const std::filesystem::path& folder);
+// Opens the tables of `folder` named in `which` (by default all four); the others stay absent.
+ReferenceTables OpenReferenceTables(const std::filesystem::path& folder,
+                                    std::span<const ReferenceTable> which = AllReferenceTables);

@@ -75,9 +75,10 @@ bool RestoreShippedFile(const fs::path& folder, const std::string& name,
 }
 
 std::vector<MissingTable> RestoreMissingTables(const fs::path& folder,
-                                               const std::vector<fs::path>& shipped) {
+                                               const std::vector<fs::path>& shipped,
+                                               std::span<const ReferenceTable> tables) {
     std::vector<MissingTable> missing;
-    for (ReferenceTable which : AllReferenceTables) {
+    for (ReferenceTable which : tables) {
         std::string message;
         if (!RestoreMissingTable(folder, which, shipped, message))
             missing.push_back({which, message});
@@ -85,10 +86,10 @@ std::vector<MissingTable> RestoreMissingTables(const fs::path& folder,
     return missing;
 }
 
-ReferenceTables PrepareReferenceTables(const fs::path& folder,
-                                       const std::vector<fs::path>& shipped) {
-    const std::vector<MissingTable> missing = RestoreMissingTables(folder, shipped);
-    ReferenceTables tables = OpenReferenceTables(folder);
+ReferenceTables PrepareReferenceTables(const fs::path& folder, const std::vector<fs::path>& shipped,
+                                       std::span<const ReferenceTable> which) {
+    const std::vector<MissingTable> missing = RestoreMissingTables(folder, shipped, which);
+    ReferenceTables tables = OpenReferenceTables(folder, which);
     for (const MissingTable& m : missing) {
         if (tables.get(m.table) != nullptr)
             continue;

@@ -5,6 +5,7 @@
 #include "tables/ReferenceTables.h"
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,18 @@ struct MissingTable {
     ReferenceTable table;
     std::string message;
 };
-std::vector<MissingTable> RestoreMissingTables(const std::filesystem::path& folder,
-                                               const std::vector<std::filesystem::path>& shipped);
+std::vector<MissingTable>
+RestoreMissingTables(const std::filesystem::path& folder,
+                     const std::vector<std::filesystem::path>& shipped,
+                     std::span<const ReferenceTable> which = AllReferenceTables);
 
 // Copies a file the program ships (such as the report's logo) into `folder` from the first shipped
 // folder holding it, when `folder` lacks it. False when it is still missing.
 bool RestoreShippedFile(const std::filesystem::path& folder, const std::string& name,
                         const std::vector<std::filesystem::path>& shipped);
 
-// Start-up: restores missing tables from the shipped set, then opens all four. A table still
-// missing carries the restore's message as its problem.
+// Start-up: restores missing tables from the shipped set, then opens them (all four, or those
+// named in `which`). A table still missing carries the restore's message as its problem.
 ReferenceTables PrepareReferenceTables(const std::filesystem::path& folder,
-                                       const std::vector<std::filesystem::path>& shipped);
+                                       const std::vector<std::filesystem::path>& shipped,
+                                       std::span<const ReferenceTable> which = AllReferenceTables);

@@ -5,40 +5,17 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr const char* CodePage = "LDID/87"; // Windows ANSI (1252)
 constexpr char DeletedMark = '*';
 constexpr char LiveMark = ' ';
+constexpr int MaxOpenAttempts = 20;
 
 std::string Reason(int error) {
     return std::strerror(error != 0 ? error : EIO);
-}
-
-// Flushes a file's data to disk; a folder too, so that a rename in it lasts.
-bool SyncPath(const std::string& path, bool folder, int& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | (folder ? O_DIRECTORY : 0));
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0;
-    error = ok ? 0 : errno;
-    ::close(fd);
-    return ok;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
 }
 
 } // namespace
@@ -58,25 +35,30 @@ std::unique_ptr<Table> Table::Open(const std::string& path, TableAccess access,
 }
 
 bool Table::openHandle(std::string& message) {
-    auto layout = ReadDbfLayout(path_, message);
-    if (!layout)
-        return false;
-    layout_ = std::move(*layout);
-    SAHooks hooks = DbfFileHooks();
-    errno = 0;
-    handle_ = DBFOpenLL(DbfHookName(path_).c_str(),
-                        access_ == TableAccess::ReadWrite ? "rb+" : "rb", &hooks);
-    if (handle_ == nullptr) {
-        message = path_ + ": the table cannot be opened" +
-                  (access_ == TableAccess::ReadWrite ? " for writing: " : ": ") + Reason(errno);
-        return false;
-    }
-    if (DBFGetRecordCount(handle_) != layout_.recordCount ||
-        DBFGetFieldCount(handle_) != static_cast<int>(layout_.fields.size())) {
-        message = path_ + ": the table's header cannot be read";
+    // A writer may rename a new file into place between the header check and the opening; the
+    // two then disagree, and both are done again on the new file.
+    for (int attempt = 1;; ++attempt) {
+        auto layout = ReadDbfLayout(path_, message);
+        if (!layout)
+            return false;
+        layout_ = std::move(*layout);
+        SAHooks hooks = DbfFileHooks();
+        errno = 0;
+        // Changes replace the whole file, so the file itself is only ever read.
+        handle_ = DBFOpenLL(DbfHookName(path_).c_str(), "rb", &hooks);
+        if (handle_ == nullptr) {
+            message = path_ + ": the table cannot be opened: " + Reason(errno);
+            return false;
+        }
+        if (DBFGetRecordCount(handle_) == layout_.recordCount &&
+            DBFGetFieldCount(handle_) == static_cast<int>(layout_.fields.size()))
+            break;
         DBFClose(handle_);
         handle_ = nullptr;
-        return false;
+        if (attempt == MaxOpenAttempts) {
+            message = path_ + ": the table's header cannot be read";
+            return false;
+        }
     }
     count_ = layout_.recordCount;
     record_.assign(static_cast<std::size_t>(layout_.recordLength), ' ');
@@ -391,45 +373,81 @@ bool Table::refuseChange() {
     return false;
 }
 
-// Pushes shapelib's cached record and header to the file. After a failure the file is cut back
-// to the records it held before the change and opened again; when even that fails, the table
-// refuses everything until it is opened again.
-bool Table::flushChange(const char* what) {
-    DBFUpdateHeader(handle_);
-    int error = 0;
-    if (!DbfIoFailed(handle_, error))
-        return true;
-    lastError_ = path_ + ": " + what + " failed: " + Reason(error);
-    const auto size = static_cast<off_t>(layout_.headerLength) +
-                      static_cast<off_t>(count_) * layout_.recordLength;
-    DBFClose(handle_);
+// Reads the file again, keeping the tag order and the position on the same record number.
+bool Table::reopen() {
+    if (handle_ != nullptr)
+        DBFClose(handle_);
     handle_ = nullptr;
+    const int32_t recNo = recNo_;
     std::string message;
-    if (::truncate(path_.c_str(), size) != 0 || !openHandle(message)) {
+    if (!openHandle(message)) {
         broken_ = true;
+        lastError_ = message;
         return false;
     }
-    d4top();
-    return false;
+    if (recNo >= 1 && recNo <= count_) {
+        recNo_ = recNo;
+        orderPosition_ = orderPositionOf(recNo);
+        recordLoaded_ = false;
+    } else {
+        positionPastEnd();
+    }
+    return true;
 }
 
-void Table::updateTags(const std::string* oldRecord, const std::string& newRecord, int32_t recNo) {
-    for (auto& tag : tags_) {
-        const DbfField& f = layout_.fields[static_cast<std::size_t>(tag->fieldNumber() - 1)];
-        const auto key = [&f](const std::string& record) {
-            return std::string_view(record).substr(static_cast<std::size_t>(f.offset),
-                                                   static_cast<std::size_t>(f.width));
-        };
-        if (tag->numeric()) {
-            if (oldRecord)
-                tag->erase(ParseFieldNumber(key(*oldRecord)), recNo);
-            tag->insert(ParseFieldNumber(key(newRecord)), recNo);
-        } else {
-            if (oldRecord)
-                tag->erase(key(*oldRecord), recNo);
-            tag->insert(std::string(key(newRecord)), recNo);
-        }
+int Table::d4lockAll() {
+    if (refuseChange())
+        return broken_ ? e4closed : e4readOnly;
+    if (lockDepth_ > 0) {
+        ++lockDepth_;
+        return r4success;
     }
+    std::string why;
+    lock_ = FileUpdateLock::Acquire(path_, why);
+    if (!lock_) {
+        lastError_ = path_ + ": the table cannot be locked for a change: " + why;
+        return e4write;
+    }
+    lockDepth_ = 1;
+    // Another process may have changed the file since it was read; the record buffer stays.
+    const std::string buffer = record_;
+    const bool loaded = recordLoaded_;
+    if (!reopen()) {
+        d4unlock();
+        return e4closed;
+    }
+    record_ = buffer;
+    recordLoaded_ = loaded;
+    return r4success;
+}
+
+int Table::d4unlock() {
+    if (lockDepth_ > 0 && --lockDepth_ == 0)
+        lock_.reset();
+    return r4success;
+}
+
+int Table::replaceFile(const char* what, const std::function<bool(TableFileImage&)>& change) {
+    const int locked = d4lockAll();
+    if (locked != r4success)
+        return locked;
+    TableFileImage image;
+    std::string why;
+    int result = r4success;
+    if (!ReadTableFileImage(path_, layout_, image, why)) {
+        result = e4write;
+    } else if (!change(image)) {
+        result = r4entry;
+    } else {
+        why = ReplaceTableFile(path_, image);
+        result = why.empty() ? r4success : e4write;
+    }
+    if (result == e4write)
+        lastError_ = path_ + ": " + what + ": " + why;
+    if (result == r4success && !reopen())
+        result = e4closed;
+    d4unlock();
+    return result;
 }
 
 int Table::d4appendStart(int) {
@@ -445,11 +463,13 @@ int Table::d4append() {
         return broken_ ? e4closed : e4readOnly;
     loadRecord();
     record_[0] = LiveMark;
-    if (!DBFWriteTuple(handle_, count_, record_.data()) || !flushChange("adding a record"))
-        return e4write;
-    ++count_;
-    updateTags(nullptr, record_, count_);
     const std::string added = record_;
+    const int result = replaceFile("adding a record failed", [&added](TableFileImage& image) {
+        image.records += added;
+        return true;
+    });
+    if (result != r4success)
+        return result;
     d4go(count_);
     record_ = added;
     recordLoaded_ = true;
@@ -462,32 +482,47 @@ int Table::d4writeLow(int32_t recNo, int) {
     if (recNo < 1 || recNo > count_)
         return r4entry;
     loadRecord();
-    const char* tuple = DBFReadTuple(handle_, recNo - 1);
-    if (tuple == nullptr) {
-        lastError_ = path_ + ": record " + std::to_string(recNo) + " cannot be read";
-        return e4write;
-    }
-    const std::string before = RecordFromTuple(tuple, layout_);
     const std::string after = record_;
-    if (!DBFWriteTuple(handle_, recNo - 1, record_.data()) || !flushChange("rewriting a record"))
-        return e4write;
-    updateTags(&before, after, recNo);
-    if (!d4eof())
-        orderPosition_ = orderPositionOf(recNo_);
-    recordLoaded_ = recNo == recNo_;
-    return r4success;
+    const int result =
+        replaceFile("rewriting a record failed", [&after, recNo](TableFileImage& image) {
+            if (recNo > image.count())
+                return false;
+            image.records.replace(static_cast<std::size_t>(recNo - 1) * after.size(), after.size(),
+                                  after);
+            return true;
+        });
+    if (result == r4success && recNo == recNo_) {
+        record_ = after;
+        recordLoaded_ = true;
+    }
+    return result;
 }
+
+namespace {
+
+// Sets the deletion mark of record `recNo` in the image; false when it has no such record.
+bool SetMark(TableFileImage& image, int32_t recNo, char mark) {
+    if (recNo < 1 || recNo > image.count())
+        return false;
+    image.records[static_cast<std::size_t>(recNo - 1) *
+                  static_cast<std::size_t>(image.recordLength)] = mark;
+    return true;
+}
+
+} // namespace
 
 int Table::d4delete() {
     if (refuseChange())
         return broken_ ? e4closed : e4readOnly;
     if (d4eof())
         return r4entry;
-    if (!DBFMarkRecordDeleted(handle_, recNo_ - 1, 1) || !flushChange("marking a record deleted"))
-        return e4write;
-    if (recordLoaded_)
+    const int32_t recNo = recNo_;
+    const int result =
+        replaceFile("marking a record deleted failed",
+                    [recNo](TableFileImage& image) { return SetMark(image, recNo, DeletedMark); });
+    if (result == r4success && recordLoaded_)
         record_[0] = DeletedMark;
-    return r4success;
+    return result;
 }
 
 int Table::d4recall() {
@@ -495,11 +530,13 @@ int Table::d4recall() {
         return broken_ ? e4closed : e4readOnly;
     if (d4eof())
         return r4entry;
-    if (!DBFMarkRecordDeleted(handle_, recNo_ - 1, 0) || !flushChange("recalling a record"))
-        return e4write;
-    if (recordLoaded_)
+    const int32_t recNo = recNo_;
+    const int result = replaceFile("recalling a record failed", [recNo](TableFileImage& image) {
+        return SetMark(image, recNo, LiveMark);
+    });
+    if (result == r4success && recordLoaded_)
         record_[0] = LiveMark;
-    return r4success;
+    return result;
 }
 
 bool Table::d4deleted() const {
@@ -510,94 +547,21 @@ bool Table::d4deleted() const {
 
 // ---- pack ----
 
-bool Table::writePacked(const std::string& tempPath, int32_t& kept) {
-    SAHooks hooks = DbfFileHooks();
-    errno = 0;
-    DBFHandle out = DBFCreateLL(DbfHookName(tempPath).c_str(), CodePage, &hooks);
-    if (out == nullptr) {
-        lastError_ = path_ + ": the table cannot be packed: " + Reason(errno);
-        return false;
-    }
-    bool ok = true;
-    for (const DbfField& f : layout_.fields)
-        ok = ok && DBFAddNativeFieldType(out, f.name.c_str(), f.type, f.width, f.decimals) >= 0;
-    std::string buffer;
-    kept = 0;
-    for (int32_t r = 0; ok && r < count_; ++r) {
-        const char* tuple = DBFReadTuple(handle_, r);
-        if (tuple == nullptr) {
-            ok = false;
-            break;
-        }
-        if (tuple[0] == DeletedMark)
-            continue;
-        buffer.assign(tuple, static_cast<std::size_t>(layout_.recordLength));
-        buffer[0] = LiveMark;
-        ok = DBFWriteTuple(out, kept, buffer.data()) != 0;
-        kept += ok ? 1 : 0;
-    }
-    DBFUpdateHeader(out);
-    int error = 0;
-    if (DbfIoFailed(out, error))
-        ok = false;
-    DBFClose(out);
-    if (!ok) {
-        lastError_ = path_ + ": the table cannot be packed: " + Reason(error);
-        return false;
-    }
-    if (!SyncPath(tempPath, false, error)) {
-        lastError_ = path_ + ": the packed table cannot be saved: " + Reason(error);
-        return false;
-    }
-    std::string message;
-    const auto written = ReadDbfLayout(tempPath, message);
-    if (!written || written->recordCount != kept || written->recordLength != layout_.recordLength) {
-        lastError_ = path_ + ": the packed table did not come out whole";
-        return false;
-    }
-    return true;
-}
-
 int Table::d4pack() {
     if (refuseChange())
         return broken_ ? e4closed : e4readOnly;
-    std::string tempPath = path_ + ".packXXXXXX";
-    const int fd = ::mkstemp(tempPath.data());
-    if (fd < 0) {
-        lastError_ = path_ + ": the table cannot be packed: " + Reason(errno);
-        return e4write;
-    }
-    struct stat original {};
-    if (::stat(path_.c_str(), &original) == 0)
-        ::fchmod(fd, original.st_mode & 07777);
-    ::close(fd);
-
-    int32_t kept = 0;
-    if (!writePacked(tempPath, kept)) {
-        std::remove(tempPath.c_str());
-        return e4write;
-    }
-
-    DBFClose(handle_);
-    handle_ = nullptr;
-    const bool renamed = std::rename(tempPath.c_str(), path_.c_str()) == 0;
-    const int renameError = errno;
-    if (!renamed)
-        std::remove(tempPath.c_str());
-    int error = 0;
-    SyncPath(FolderOf(path_), true, error);
-
-    std::string message;
-    if (!openHandle(message)) {
-        broken_ = true;
-        lastError_ = message;
-        return e4write;
-    }
-    d4top();
-    if (!renamed) {
-        lastError_ =
-            path_ + ": the packed table cannot replace the old one: " + Reason(renameError);
-        return e4write;
-    }
-    return r4success;
+    const int result = replaceFile("the table cannot be packed", [](TableFileImage& image) {
+        const auto length = static_cast<std::size_t>(image.recordLength);
+        std::string kept;
+        kept.reserve(image.records.size());
+        for (std::size_t at = 0; at < image.records.size(); at += length) {
+            if (image.records[at] != DeletedMark)
+                kept.append(image.records, at, length);
+        }
+        image.records = std::move(kept);
+        return true;
+    });
+    if (result == r4success)
+        d4top();
+    return result;
 }

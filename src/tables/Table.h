@@ -8,14 +8,23 @@
 // The table is always positioned on a record or past the last one. Field reads and assignments
 // work on the record buffer, which holds the current record; a change reaches the file only
 // through d4append or d4writeLow, and moving to another record discards unsaved assignments.
+//
+// Every change (append, rewrite, deletion mark, pack) writes a new file beside the old one,
+// flushes it, checks it and renames it over the old one, under an advisory lock on the file that
+// every writer takes; the table is read again under that lock first, so a change made by another
+// process meanwhile is kept. Whenever a writer stops, the file is the old table or the new one.
 
 #include "tables/DbfLayout.h"
+#include "tables/TableFileImage.h"
 #include "tables/TableResult.h"
 #include "tables/TableTag.h"
+
+#include "job/SafeWriteLock.h"
 
 #include <shapefil.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -120,6 +129,12 @@ public:
     // over it. On failure the old file is intact and lastError() says why.
     int d4pack();
 
+    // Holds the update lock across several operations (a seek and the append it decides on), and
+    // reads the table again from its file when the lock is first taken. Nested calls count; each
+    // d4lockAll that succeeded needs a d4unlock.
+    int d4lockAll();
+    int d4unlock();
+
 private:
     Table() = default;
 
@@ -131,9 +146,10 @@ private:
     std::size_t orderPositionOf(int32_t recNo) const;
     void loadRecord() const;
     bool refuseChange();
-    bool flushChange(const char* what);
-    void updateTags(const std::string* oldRecord, const std::string& newRecord, int32_t recNo);
-    bool writePacked(const std::string& tempPath, int32_t& kept);
+    bool reopen();
+    // Reads the file under the lock, lets `change` edit its records (false: no such record) and
+    // replaces the file with the result; `what` names the change in a failure's message.
+    int replaceFile(const char* what, const std::function<bool(TableFileImage&)>& change);
 
     std::string path_;
     DbfLayout layout_;
@@ -152,4 +168,6 @@ private:
     mutable bool recordLoaded_ = false;
 
     std::string lastError_;
+    std::unique_ptr<FileUpdateLock> lock_;
+    int lockDepth_ = 0;
 };

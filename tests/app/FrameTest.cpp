@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -117,8 +118,14 @@ TEST_F(Frame, NewJobAsksForTheSubmitterFirstThenMakesTheJob) {
 TEST_F(Frame, NewJobWithoutVolumeOrCancelledLeavesNoJob) {
     WriteSubmitterFile();
     {
-        ModalScript modal({BoxTemperature("35"), JobInformation("Flat", "0")});
+        MessageScript messages;
+        ModalScript modal({BoxTemperature("35"), [](QDialog& d) {
+                               EXPECT_NE(JobInformation("Flat", "0")(d), QDialog::Accepted);
+                               return ClickCancel(d);
+                           }});
         frame->runCommand(NewJob);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Length No/So")));
     }
     EXPECT_FALSE(state.jobLoaded());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Kelvo: "));
@@ -196,6 +203,30 @@ TEST_F(Frame, SaveLoadAndRecentFiles) {
     EXPECT_TRUE(state.jobLoaded());
 }
 
+// A job named on the command line by a relative path is kept by its full path, as one opened
+// through Load Job is: the recent-files entry works from any folder and the caption is the same.
+TEST_F(Frame, AJobOpenedByARelativePathIsKeptByItsFullPath) {
+    WriteSubmitterFile();
+    MakeJob("Relative");
+    const std::string path = folder.file("relative.kvj");
+    ASSERT_TRUE(WriteJobFile(state.job, path).ok);
+    state.job.run.modified = false;
+    const std::string relative = std::filesystem::relative(path).string();
+    ASSERT_NE(relative, path);
+    state.recentFiles = {relative}; // kept by an earlier run
+
+    frame->openAtStart(relative);
+    ASSERT_TRUE(state.jobLoaded());
+    EXPECT_EQ(state.recentFiles, std::vector<std::string>{path});
+    const QString caption = frame->windowTitle();
+    EXPECT_EQ(caption, QString::fromStdString("Kelvo: " + path));
+
+    FileScript files({QString::fromStdString(path)});
+    frame->runCommand(LoadJob);
+    EXPECT_EQ(frame->windowTitle(), caption);
+    EXPECT_EQ(state.recentFiles, std::vector<std::string>{path});
+}
+
 TEST_F(Frame, FailedLoadShowsTheMessageAndLeavesNoJob) {
     WriteSubmitterFile();
     MakeJob("Loaded");
@@ -239,22 +270,43 @@ TEST_F(Frame, FailedSaveKeepsTheJobModifiedAndANewJobWaits) {
     EXPECT_TRUE(state.job.run.modified);
 }
 
-TEST_F(Frame, EditingOnlyTheAmbientKeepsTheJobUnmodifiedAndDropsTheUnit) {
+// The ambient and the date live outside the dialog's record; changing either is still a change
+// the user must be offered to save, and OK with nothing changed leaves the job as it was.
+TEST_F(Frame, EditingOnlyTheAmbientOrTheDateMarksTheJobModified) {
     WriteSubmitterFile();
     MakeJob("Edit");
     state.job.run.modified = false;
+    {
+        ModalScript modal({[](QDialog& d) { return ClickOk(d); }});
+        frame->runCommand(EditJobInfo);
+    }
+    EXPECT_FALSE(state.job.run.modified);
+
     state.job.image.unit.unitSelected = 1;
     frame->updateCommands();
     EXPECT_TRUE(Enabled(CoilSearch)); // a selected unit enables the coil search
-    ModalScript modal({[](QDialog& d) {
-        EXPECT_EQ(FieldText(d, "jobName"), QStringLiteral("Edit"));
-        SetField(d, "designAmbient", QStringLiteral("105"));
-        return ClickOk(d);
-    }});
-    frame->runCommand(EditJobInfo);
-    EXPECT_FALSE(state.job.run.modified);
+    {
+        ModalScript modal({[](QDialog& d) {
+            EXPECT_EQ(FieldText(d, "jobName"), QStringLiteral("Edit"));
+            SetField(d, "designAmbient", QStringLiteral("105"));
+            return ClickOk(d);
+        }});
+        frame->runCommand(EditJobInfo);
+    }
+    EXPECT_TRUE(state.job.run.modified);
     EXPECT_EQ(+state.job.image.header.designAmbient, 105);
     EXPECT_EQ(+state.job.image.unit.unitSelected, 0);
+
+    state.job.run.modified = false;
+    {
+        ModalScript modal({[](QDialog& d) {
+            SetField(d, "jobDate", QStringLiteral("03/04/2027"));
+            return ClickOk(d);
+        }});
+        frame->runCommand(EditJobInfo);
+    }
+    EXPECT_TRUE(state.job.run.modified);
+    EXPECT_EQ(GetText(state.job.image.header.jobDate), "03/04/2027");
 }
 
 TEST_F(Frame, ClosingAChangedJobAsksThenCloses) {
@@ -311,10 +363,53 @@ TEST_F(Frame, HelpIndexOpensTheContents) {
     EXPECT_TRUE(frame->helpWindow()->browser()->toPlainText().contains(QStringLiteral("Height")));
 }
 
+// Help asked for inside a modal dialog belongs to that dialog: it is not blocked by it, takes
+// the mouse and the keyboard while the dialog stays open, and stays with the main window after.
+TEST_F(Frame, HelpFromAModalDialogTakesInputWhileTheDialogRuns) {
+    WriteSubmitterFile();
+    MakeJob("Help");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    ModalScript modal({[&](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal);
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(QApplication::activeModalWidget(), &d);
+        QTest::keyClick(&d, Qt::Key_F1);
+        HelpWindow* help = frame->helpWindow();
+        EXPECT_NE(help, nullptr);
+        if (help == nullptr)
+            return ClickCancel(d);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->isWindow());
+        EXPECT_EQ(help->parentWidget(), &d); // above the dialog, not blocked by it
+        EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("1088"));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
+
+        // A click through the window system reaches the find line only if nothing blocks it.
+        auto* find = help->findChild<QLineEdit*>(QStringLiteral("helpFind"));
+        EXPECT_NE(find, nullptr);
+        if (find != nullptr) {
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                              find->mapTo(help, find->rect().center()));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return find->hasFocus(); }));
+            QTest::keyClicks(find, QStringLiteral("Height"));
+            QTest::keyClick(find, Qt::Key_Return);
+            EXPECT_EQ(help->browser()->textCursor().selectedText(), QStringLiteral("Height"));
+        }
+        return ClickCancel(d);
+    }});
+    frame->runCommand(EditJobInfo);
+    EXPECT_EQ(modal.unexpected, 0);
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    EXPECT_EQ(frame->helpWindow()->parentWidget(), frame.get());
+    EXPECT_TRUE(frame->helpWindow()->isVisible());
+}
+
 TEST_F(Frame, SummaryViewPaintsTheJobAndScrolls) {
     WriteSubmitterFile();
     MakeJob("Paint");
-    frame->resize(900, 600);
+    frame->resize(900, 360);
     frame->show();
     TKlientWindow* view = frame->client();
     view->viewport()->grab();
@@ -325,8 +420,9 @@ TEST_F(Frame, SummaryViewPaintsTheJobAndScrolls) {
     });
     EXPECT_TRUE(total);
     QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), bar->pageStep() + 1);
     QTest::keyClick(view, Qt::Key_End);
-    EXPECT_EQ(bar->value(), TKlientWindow::ScrollRows);
+    EXPECT_EQ(bar->value(), bar->maximum());
     QTest::keyClick(view, Qt::Key_Home);
     EXPECT_EQ(bar->value(), 0);
     QTest::keyClick(view, Qt::Key_Down);
@@ -335,7 +431,95 @@ TEST_F(Frame, SummaryViewPaintsTheJobAndScrolls) {
     EXPECT_EQ(bar->value(), 1 + bar->pageStep());
     QTest::keyClick(view, Qt::Key_Up);
     EXPECT_EQ(bar->value(), bar->pageStep());
-    EXPECT_EQ(view->horizontalScrollBar()->maximum(), TKlientWindow::ScrollColumns);
+}
+
+// Scrolled to its ends, the window shows the page's right edge and its last row; widened again,
+// it is not left scrolled with its left side cut off.
+TEST_F(Frame, SummaryViewScrollsOverThePagesRealSize) {
+    WriteSubmitterFile();
+    MakeJob("Scroll");
+    frame->resize(600, 360);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    TKlientWindow* view = frame->client();
+    view->viewport()->grab();
+    int right = 0;
+    int bottom = 0;
+    for (const PlacedText& placed : view->placedTexts()) {
+        right = std::max(right, placed.box.right() + 1);
+        bottom = std::max(bottom, placed.box.bottom() + 1);
+    }
+    QScrollBar* across = view->horizontalScrollBar();
+    QScrollBar* down = view->verticalScrollBar();
+    EXPECT_GE(across->maximum() * view->columnWidth() + view->viewport()->width(), right);
+    EXPECT_GE(down->maximum() * view->lineHeight() + view->viewport()->height(), bottom);
+    // No more than a scroll unit beyond the page.
+    EXPECT_LT(across->maximum() * view->columnWidth() + view->viewport()->width(),
+              right + 2 * view->columnWidth() + view->viewport()->width() % view->columnWidth());
+    across->setValue(across->maximum());
+
+    frame->resize(1600, 1200);
+    QApplication::processEvents();
+    view->viewport()->grab();
+    EXPECT_EQ(across->maximum(), 0);
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(down->maximum(), 0);
+}
+
+// The submitter's name is cut before "TOTAL LOAD CALCULATION:", and the wall headings stand over
+// the columns of the surface rows, as the window draws them.
+TEST_F(Frame, SummaryViewTextsNeitherOverlapNorStrayFromTheirColumns) {
+    SetText(state.submitter.companyName, "WESTERN MOUNTAIN REFRIGERATION");
+    ASSERT_TRUE(WriteSubmitter(state.submitter, folder.file(SubmitterFileName)).ok);
+    MakeJob("Overlap");
+    frame->resize(1400, 900);
+    frame->show();
+    TKlientWindow* view = frame->client();
+    view->viewport()->grab();
+    const std::vector<PlacedText>& texts = view->placedTexts();
+    for (const PlacedText& a : texts) {
+        for (const PlacedText& b : texts) {
+            if (&a != &b && a.box.top() == b.box.top()) {
+                EXPECT_FALSE(a.box.intersects(b.box))
+                    << a.text.toStdString() << " | " << b.text.toStdString();
+            }
+        }
+    }
+    const auto find = [&](const QString& start) -> const PlacedText* {
+        for (const PlacedText& placed : texts)
+            if (placed.text.startsWith(start))
+                return &placed;
+        return nullptr;
+    };
+    const PlacedText* submitter = find(QStringLiteral("submitted by: WESTERN"));
+    ASSERT_NE(submitter, nullptr);
+    EXPECT_LT(submitter->text.size(),
+              QStringLiteral("submitted by: WESTERN MOUNTAIN REFRIGERATION").size());
+
+    const PlacedText* north = find(QStringLiteral("North 1  "));
+    ASSERT_NE(north, nullptr);
+    const double character = double(north->box.width()) / north->text.size();
+    // Columns of the surface rows, in characters: thickness, temperature with "F", factor, load.
+    const std::pair<QString, std::pair<int, int>> columns[] = {
+        {QStringLiteral("Inches"), {36, 42}},
+        {QStringLiteral("adj/temp"), {44, 51}},
+        {QStringLiteral("factor"), {55, 62}},
+        {QStringLiteral("btuh"), {63, 74}}};
+    for (const auto& [word, span] : columns) {
+        const PlacedText* heading = nullptr;
+        for (const PlacedText& placed : texts)
+            if (placed.box.top() == north->box.top() - view->lineHeight() &&
+                placed.text.contains(word))
+                heading = &placed;
+        ASSERT_NE(heading, nullptr) << word.toStdString();
+        const QFontMetrics metrics(*heading->font);
+        const int start =
+            heading->box.left() +
+            metrics.horizontalAdvance(heading->text.left(heading->text.indexOf(word)));
+        const double middle = start + metrics.horizontalAdvance(word) / 2.0;
+        EXPECT_GE(middle, north->box.left() + span.first * character) << word.toStdString();
+        EXPECT_LE(middle, north->box.left() + span.second * character) << word.toStdString();
+    }
 }
 
 // Start-up as main() runs it, from the reference tables to the first paint of the shown window.

@@ -7,6 +7,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,28 @@ protected:
     AppState state;
     ReportPrinting printing;
 };
+
+// The report is laid out for US Letter; without a printer of its own size the dialog starts
+// there, also when the output goes to a file.
+TEST(PrintingPage, StartsOnLetterWithoutAPrinterOfItsOwnSize) {
+    EnsureApplication();
+    ReportPrinting printing;
+    QPrinter& printer = printing.Printer();
+    if (!QPrinterInfo(printer).isNull())
+        GTEST_SKIP() << "a printer with its own page size is installed";
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+    ModalScript modal({[&](QDialog& d) {
+        EXPECT_NE(dynamic_cast<QPrintDialog*>(&d), nullptr);
+        EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+        return static_cast<int>(QDialog::Rejected);
+    }});
+    AppState state;
+    BuildSampleJob(state.job);
+    printing.Print(state, nullptr);
+    EXPECT_EQ(modal.opened.size(), 1u);
+}
 
 TEST_F(Printing, DialogOffersTheReportsPagesAndPrintsThem) {
     AddSecondProduct();

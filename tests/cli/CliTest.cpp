@@ -1,42 +1,20 @@
+#include "CliRun.h"
 #include "TempFolder.h"
 #include "cli/SampleJob.h"
 #include "job/JobFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-};
-
-// Runs quelbox-cli with the arguments; stderr is folded into the output.
-CliRun RunCli(const std::string& args) {
-    const std::string command = std::string(QUELBOX_CLI) + " " + args + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    CliRun run{-1, {}};
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
 
 class Cli : public ::testing::Test {
 protected:
     void SetUp() override {
         Job job;
-        BuildSampleJob(job);
+        ASSERT_TRUE(BuildSampleJob(job).ok);
         ASSERT_TRUE(WriteJobFile(job, dir.File("sample.kvj")).ok);
         total = job.image.totals.totalLoad;
     }
@@ -60,7 +38,7 @@ TEST_F(Cli, TotalsAsJsonCarriesEveryKey) {
 
 TEST_F(Cli, TotalsReportsAChangedTotalAsModified) {
     Job job;
-    BuildSampleJob(job);
+    ASSERT_TRUE(BuildSampleJob(job).ok);
     job.image.header.runHours = 20; // stored totals are now stale
     ASSERT_TRUE(WriteJobFile(job, dir.File("stale.kvj")).ok);
     const CliRun run = RunCli("totals " + dir.File("stale.kvj"));

@@ -6,6 +6,14 @@
 #include "dialogs/PictureValidator.h"
 #include "dialogs/Text1252.h"
 
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <QVBoxLayout>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +133,121 @@ TEST(DateField, EmptyFieldHasNoDate) {
     EXPECT_EQ(field.date(), QDate(2023, 12, 31));
     field.clear();
     EXPECT_FALSE(field.date());
+}
+
+namespace {
+
+// What the user sees in a field: a line edit's text, or the text of the line edit inside it.
+QString Shown(QWidget* field) {
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (edit == nullptr)
+        edit = field->findChild<QLineEdit*>();
+    return edit == nullptr ? QString() : edit->displayText();
+}
+
+// A window with the field and a second field to tab to.
+class FieldWindow {
+public:
+    explicit FieldWindow(QWidget* field) : field_(field) {
+        auto* layout = new QVBoxLayout(&window_);
+        field->setParent(&window_);
+        layout->addWidget(field);
+        layout->addWidget(new QLineEdit(&window_));
+        window_.show();
+        window_.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
+    }
+    // Replaces everything in the field: select all, then type, paste or delete, then Tab away.
+    void typeOverAll(const QString& keys) {
+        selectAll();
+        QTest::keyClicks(field_, keys);
+        leave();
+    }
+    void pasteOverAll(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        selectAll();
+        QTest::keyClick(field_, Qt::Key_V, Qt::ControlModifier);
+        leave();
+    }
+    void deleteAll(Qt::Key key) {
+        selectAll();
+        QTest::keyClick(field_, key);
+        leave();
+    }
+
+private:
+    void selectAll() {
+        field_->setFocus();
+        QTest::keyClick(field_, Qt::Key_A, Qt::ControlModifier);
+    }
+    void leave() { QTest::keyClick(field_, Qt::Key_Tab); }
+
+    QWidget window_;
+    QWidget* field_;
+};
+
+} // namespace
+
+TEST(DateField, TypingPastingOrDeletingOverASelectionGivesWhatItShows) {
+    EnsureApplication();
+    auto* field = new DateField;
+    FieldWindow window(field);
+    field->setDate(QDate(2026, 1, 15));
+    window.typeOverAll(QStringLiteral("03/04/2027"));
+    EXPECT_EQ(Shown(field), QStringLiteral("03/04/2027"));
+    EXPECT_EQ(field->date(), QDate(2027, 3, 4));
+    window.typeOverAll(QStringLiteral("3/4/2027")); // one-digit parts show in full after
+    EXPECT_EQ(field->date(), QDate(2027, 3, 4));
+    EXPECT_EQ(Shown(field), QStringLiteral("03/04/2027"));
+    window.typeOverAll(QStringLiteral("11302026")); // the separators come by themselves
+    EXPECT_EQ(Shown(field), QStringLiteral("11/30/2026"));
+    EXPECT_EQ(field->date(), QDate(2026, 11, 30));
+    window.pasteOverAll(QStringLiteral("12/25/2028"));
+    EXPECT_EQ(Shown(field), QStringLiteral("12/25/2028"));
+    EXPECT_EQ(field->date(), QDate(2028, 12, 25));
+    window.deleteAll(Qt::Key_Delete);
+    EXPECT_EQ(Shown(field).remove(u'/').trimmed(), QString());
+    EXPECT_FALSE(field->date());
+    field->setDate(QDate(2026, 1, 15));
+    window.deleteAll(Qt::Key_Backspace);
+    EXPECT_FALSE(field->date());
+}
+
+TEST(DateField, TheDropDownCalendarFillsTheField) {
+    EnsureApplication();
+    auto* field = new DateField;
+    FieldWindow window(field);
+    field->setDate(QDate(2026, 1, 15));
+    field->showCalendar();
+    QCalendarWidget* calendar = field->calendar();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 1, 15));
+    QWidget* days = calendar->findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(field->date(), QDate(2026, 1, 16));
+    EXPECT_EQ(Shown(field), QStringLiteral("01/16/2026"));
+}
+
+TEST(NumberField, TypingPastingOrDeletingOverASelectionGivesWhatItShows) {
+    EnsureApplication();
+    auto* field = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 400);
+    FieldWindow window(field);
+    field->setValue(12.5);
+    window.typeOverAll(QStringLiteral("7.25"));
+    EXPECT_EQ(Shown(field), QStringLiteral("7.25"));
+    EXPECT_EQ(field->value(), 7.25);
+    window.pasteOverAll(QStringLiteral("310.5"));
+    EXPECT_EQ(Shown(field), QStringLiteral("310.5"));
+    EXPECT_EQ(field->value(), 310.5);
+    window.pasteOverAll(QStringLiteral("12345")); // more than the picture takes: refused whole
+    EXPECT_EQ(Shown(field), QStringLiteral("310.5"));
+    EXPECT_EQ(field->value(), 310.5);
+    window.deleteAll(Qt::Key_Backspace);
+    EXPECT_EQ(Shown(field), QString());
+    EXPECT_EQ(field->value(), 0.0);
 }
 
 TEST(BrowseList, KeepsRowsAndReportsTheChosenRow) {

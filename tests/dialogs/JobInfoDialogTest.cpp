@@ -58,22 +58,33 @@ TEST_F(JobInformation, ExistingJobRefusesZeroLengthThenTakesAFix) {
     EXPECT_EQ(+job.image.unit.unitSelected, 1); // neither ambient nor box temperature changed
 }
 
-TEST_F(JobInformation, NewJobStartsEmptyAndTakesZeroDimensions) {
+// A new job's field takes a 0 while typing, but OK with a dimension at 0 keeps the dialog open
+// with what was typed and names the missing dimension.
+TEST_F(JobInformation, NewJobStartsEmptyAndStaysOpenUntilEveryDimensionIsGiven) {
     Job job = ExistingJob();
     job.run.newJob = true;
-    ModalScript modal({[](QDialog& d) {
+    ModalScript modal({[&](QDialog& d) {
         EXPECT_EQ(FieldText(d, "jobName"), QString());
         EXPECT_EQ(FieldText(d, "customer"), QString());
         EXPECT_EQ(FieldText(d, "jobDate"), QDate::currentDate().toString("MM/dd/yyyy"));
         SetField(d, "jobName", QStringLiteral("Fresh"));
         SetField(d, "length", QStringLiteral("0"));
+        EXPECT_NE(ClickOk(d), QDialog::Accepted);
+        EXPECT_EQ(FieldText(d, "jobName"), QStringLiteral("Fresh"));
+        EXPECT_EQ(d.focusWidget(), d.findChild<QWidget*>(QStringLiteral("length")));
+        SetField(d, "length", QStringLiteral("12"));
+        SetField(d, "height", QStringLiteral("0"));
+        EXPECT_NE(ClickOk(d), QDialog::Accepted);
+        SetField(d, "height", QStringLiteral("7.5"));
         return ClickOk(d);
     }});
     EXPECT_TRUE(RunJobInformation(job, nullptr));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Length No/So")));
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("height")));
     EXPECT_EQ(GetText(job.image.header.customer), "");
     EXPECT_EQ(GetText(job.image.header.jobName), "Fresh");
-    EXPECT_EQ(+job.image.header.volume, 0.0);
+    EXPECT_EQ(+job.image.header.volume, 12.0 * 8.0 * 7.5);
     EXPECT_EQ(GetText(job.image.header.jobDate),
               QDate::currentDate().toString("MM/dd/yyyy").toStdString());
 }
@@ -145,11 +156,27 @@ TEST_F(JobInformation, BoxTemperatureChangeDropsTheUnitAndCounts) {
     EXPECT_EQ(+job.image.unit.unitSelected, 0);
 }
 
+TEST_F(JobInformation, ADateNotOnTheCalendarIsRefusedWithAMessage) {
+    Job job = ExistingJob();
+    ModalScript modal({[](QDialog& d) {
+        SetField(d, "jobDate", QStringLiteral("02/30/2027"));
+        EXPECT_NE(ClickOk(d), QDialog::Accepted);
+        EXPECT_EQ(d.focusWidget(), d.findChild<QWidget*>(QStringLiteral("jobDate")));
+        SetField(d, "jobDate", QStringLiteral("02/28/2027"));
+        return ClickOk(d);
+    }});
+    EXPECT_FALSE(RunJobInformation(job, nullptr)); // the date is not in the transfer record
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(
+        messages.shown[0].text.startsWith(QStringLiteral("02/30/2027 is not a calendar date")));
+    EXPECT_EQ(GetText(job.image.header.jobDate), "02/28/2027");
+}
+
 TEST_F(JobInformation, UnreadableDateShowsBlankAndKeepsTheStoredText) {
     Job job = ExistingJob();
     SetText(job.image.header.jobDate, "garbage");
     ModalScript modal({[](QDialog& d) {
-        EXPECT_EQ(FieldText(d, "jobDate").trimmed(), QString());
+        EXPECT_EQ(FieldText(d, "jobDate").remove(u'/').trimmed(), QString());
         return ClickOk(d);
     }});
     EXPECT_FALSE(RunJobInformation(job, nullptr));

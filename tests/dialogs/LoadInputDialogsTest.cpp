@@ -15,7 +15,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -179,6 +183,25 @@ TEST_F(LoadDialogs, UserLoadTakesTypedAndCalculatedValues) {
     EXPECT_EQ(+image.flags.userLoadEntered, 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range 0..90000000"));
+}
+
+// The keys stand in even columns: 7 4 1 0 | 8 5 2 . | 9 6 3 = | / * - +, with no gap between.
+TEST_F(LoadDialogs, CalculatorKeypadHasNoEmptyColumn) {
+    TCalculatorDialog calc(0, nullptr);
+    calc.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calc));
+    std::map<QString, QRect> keys;
+    for (QPushButton* button : calc.findChildren<QPushButton*>())
+        keys[button->text()] = button->geometry();
+    for (const char* column : {"7", "8", "9", "/"})
+        ASSERT_TRUE(keys.contains(QLatin1String(column))) << column;
+    const int gap78 = keys["8"].left() - keys["7"].right();
+    const int gap89 = keys["9"].left() - keys["8"].right();
+    const int gap9d = keys["/"].left() - keys["9"].right();
+    EXPECT_EQ(gap78, gap89);
+    EXPECT_EQ(gap89, gap9d);
+    EXPECT_LT(gap78, keys["7"].width() / 2);
+    EXPECT_EQ(keys["C"].left(), keys["7"].left());
 }
 
 TEST_F(LoadDialogs, CalculatorErrorLeavesTheFieldAlone) {

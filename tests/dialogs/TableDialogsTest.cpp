@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST_F(TableDialogs, InsulationAllWallsLeavesTheFloorAndEachTabKeepsItsRow) {
     ASSERT_NE(insul, nullptr);
     const std::vector<InsulationListRow> rows = InsulationListRows(*insul);
     ASSERT_GE(rows.size(), 6u);
-    job.image.surfaces[Floor].insulationRow = 5;
+    ASSERT_TRUE(SelectSurfaceInsulation(job.image.surfaces[Floor], *insul, 5));
     job.image.surfaces[Floor].thickness = 6.0;
     job.image.surfaces[Floor].adjacentTemp = 55;
     ModalScript modal({[&](QDialog& d) {
@@ -145,6 +146,34 @@ TEST_F(TableDialogs, ProductMissingFromTheTableIsAddedAndHighlighted) {
     EXPECT_EQ(product->d4seek(std::string("Zebra fillets") + std::string(19, ' ')), r4success);
     ASSERT_EQ(help.size(), 1u);
     EXPECT_EQ(help[0], QStringLiteral("1110"));
+}
+
+// Only the first page has "&Estimate Lbs"; the list and the fields still stand in one place on
+// every page.
+TEST_F(TableDialogs, ProductPagesShareOneLayout) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    ModalScript modal({[](QDialog& d) {
+        auto& dialog = dynamic_cast<TProductDialog&>(d);
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        const auto placeOf = [&](int page, const char* field) {
+            dialog.tabs()->setCurrentIndex(page);
+            QWidget* widget =
+                QLatin1String(field) == QLatin1String("list")
+                    ? static_cast<QWidget*>(dialog.pageView(page)->list())
+                    : dialog.pageView(page)->findChild<QWidget*>(QLatin1String(field));
+            return widget == nullptr ? QRect() : QRect(widget->mapTo(&d, QPoint()), widget->size());
+        };
+        for (const char* field : {"list", "enteringTemp", "quantity", "respWeight"}) {
+            const QRect first = placeOf(0, field);
+            EXPECT_TRUE(first.isValid()) << field;
+            for (int page = 1; page < ProductSlotCount; ++page)
+                EXPECT_EQ(placeOf(page, field), first) << field << " on page " << page + 1;
+        }
+        return ClickCancel(d);
+    }});
+    EXPECT_FALSE(RunProductDialog(job, *product, nullptr));
 }
 
 TEST_F(TableDialogs, ProductWithoutRespirationForcesBothFieldsToZero) {
@@ -329,4 +358,50 @@ TEST_F(TableDialogs, EditingAnInsulationKeepsTheFactorsThirdDecimalUnlessRetyped
     EXPECT_DOUBLE_EQ(factorOfPanel(), 0.124);
     editPanel("Polyurethane freezer panel", "0.15"); // a retyped factor takes two decimals
     EXPECT_DOUBLE_EQ(factorOfPanel(), 0.15);
+}
+
+// A job saved before the table changed (or the shipped sample, every row 0) holds rows that no
+// longer name its insulations: each tab opens on its insulation found by name, and OK keeps them.
+TEST_F(TableDialogs, InsulationStaleRowsOpenOnTheNamedRecordAndOkKeepsEveryInsulation) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    const std::vector<InsulationListRow> rows = InsulationListRows(*insul);
+    ASSERT_GE(rows.size(), 6u);
+    const int named[SurfaceCount] = {3, 4, 5, 2, 1, 3};
+    for (int s = 0; s < SurfaceCount; ++s) {
+        ASSERT_TRUE(SelectSurfaceInsulation(job.image.surfaces[s], *insul, named[s]));
+        job.image.surfaces[s].insulationRow = 0;
+    }
+    // The ceiling's insulation was deleted from the table: it opens on its stored row.
+    SetPadded(job.image.surfaces[Roof].insulationName, "Foam long since deleted", InsulNameWidth);
+    job.image.surfaces[Roof].factor = 0.5;
+    job.image.surfaces[Roof].insulationRow = 2;
+    const JobImage before = job.image;
+    ModalScript modal({[&](QDialog& d) {
+        auto& tab = dynamic_cast<TInsulTab&>(d);
+        for (int s = 0; s < SurfaceCount; ++s) {
+            tab.tabs()->setCurrentIndex(s);
+            EXPECT_EQ(tab.list()->currentRow(), s == Roof ? 2 : named[s]) << s;
+        }
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr));
+    for (int s = 0; s < SurfaceCount; ++s) {
+        const TSurface& after = job.image.surfaces[s];
+        EXPECT_EQ(GetText(after.insulationName), GetText(before.surfaces[s].insulationName)) << s;
+        EXPECT_EQ(+after.factor, +before.surfaces[s].factor) << s;
+        EXPECT_EQ(+after.insulationRow, s == Roof ? 2 : named[s]) << s;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+
+    // Choosing a row for the deleted insulation replaces it.
+    ModalScript choose({[&](QDialog& d) {
+        auto& tab = dynamic_cast<TInsulTab&>(d);
+        tab.tabs()->setCurrentIndex(Roof);
+        tab.list()->setCurrentRow(1);
+        return ClickOk(d);
+    }});
+    EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr));
+    EXPECT_EQ(+job.image.surfaces[Roof].insulationRow, 1);
+    EXPECT_EQ(GetText(job.image.surfaces[Roof].insulationName), rows[1].name);
 }

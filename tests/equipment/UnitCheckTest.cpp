@@ -58,6 +58,28 @@ TEST(CheckUnitSelection, CoilTdFollowsTheUnit) {
     EXPECT_DOUBLE_EQ(+c.coilTD, 0.0);
 }
 
+TEST(CheckUnitSelection, ARatingThatGivesAnAbsurdTdCountsAsNone) {
+    // 12500 / 125.0 = 100 TD no longer fits "%5.2f"; the tiny ones overflow to inf or 1e300.
+    for (double rating : {125.0, 1e-300, 5e-324, -1250.0}) {
+        Job job = JobWithSelectedUnit(12000, 12500);
+        TCoilSelection& c = job.image.coil;
+        c.coilSelected = 1;
+        c.coilRating = rating;
+        EquipmentState state;
+        CheckUnitSelection(job, state);
+        EXPECT_EQ(+c.coilSelected, 0) << rating;
+        EXPECT_DOUBLE_EQ(+c.coilTD, 0.0) << rating;
+        EXPECT_DOUBLE_EQ(+c.coilRating, 0.0) << rating;
+    }
+    Job job = JobWithSelectedUnit(12000, 12500);
+    job.image.coil.coilSelected = 1;
+    job.image.coil.coilRating = 12500 / 99.9; // a TD the field holds
+    EquipmentState state;
+    CheckUnitSelection(job, state);
+    EXPECT_EQ(+job.image.coil.coilSelected, 1);
+    EXPECT_NEAR(+job.image.coil.coilTD, 99.9, 1e-9);
+}
+
 TEST(CheckUnitSelection, ZeroCountOrTinyCapacityUnselects) {
     Job job = JobWithSelectedUnit(12000, 12500);
     job.image.unit.unitCount = 0;

@@ -61,6 +61,10 @@ void PutPalette(std::vector<std::uint8_t>& out, const BmpPicture& picture) {
 }
 
 void PutPixels(std::vector<std::uint8_t>& out, const BmpPicture& picture) {
+    if (picture.compression == 1 || picture.compression == 2) {
+        out.insert(out.end(), picture.encoded.begin(), picture.encoded.end());
+        return;
+    }
     const std::size_t stride =
         ((static_cast<std::size_t>(picture.width) * picture.bitCount + 31) / 32) * 4;
     for (std::int32_t stored = 0; stored < picture.height; ++stored) {

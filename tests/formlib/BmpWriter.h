@@ -17,7 +17,9 @@ struct BmpPicture {
     std::uint16_t planes = 1;
     bool topDown = false;
     BmpHeader header = BmpHeader::Info;
-    std::uint32_t compression = 0;      // 0 none, 3 bit fields; anything else is written as is
+    std::uint32_t compression = 0; // 0 none, 3 bit fields; anything else is written as is
+    // With compression 1 or 2 (run-length encoded): the stream, written in place of the pixels.
+    std::vector<std::uint8_t> encoded;
     std::uint32_t masks[3] = {0, 0, 0}; // red, green, blue, with compression 3
     std::vector<std::uint32_t> palette; // 0xRRGGBB
     // The stored value of the pixel at (x, y), y counted from the top: a palette index up to

@@ -70,6 +70,33 @@ TEST(IntlDateRead, NumericPictures) {
     EXPECT_EQ(IntlDate("01.05.05", "dd.mm.yy"), IntlDate(1, 5, 2005));
 }
 
+// A typed two-digit year, "00" among them, is a year of the default century; only a year
+// that is not typed at all is this year's.
+TEST(IntlDateRead, TypedTwoDigitYearsBelongToTheDefaultCentury) {
+    IntlEnvironment environment;
+    const int thisYear = IntlDate(DateConstant::Today).Year();
+    for (const int century : {19, 20}) {
+        SCOPED_TRACE(century);
+        IntlDate::SetDefCentury(century);
+        const int base = century * 100;
+        for (const int yy : {0, 1, 50, 99}) {
+            const std::string digits = (yy < 10 ? "0" : "") + std::to_string(yy);
+            SCOPED_TRACE(digits);
+            EXPECT_EQ(IntlDate("01/22/" + digits, "mm/dd/yy"), IntlDate(22, 1, base + yy));
+            EXPECT_EQ(IntlDate("01/01/" + digits, "dd/mm/yy"), IntlDate(1, 1, base + yy));
+            EXPECT_EQ(IntlDate(digits + "-12-31", "yy-mm-dd"), IntlDate(31, 12, base + yy));
+            EXPECT_EQ(IntlDate("03/" + digits, "mm/yy"), IntlDate(1, 3, base + yy));
+            // What the library writes under "yy" (2000 as " 0") reads back as the same date.
+            const IntlDate written(15, 6, base + yy);
+            EXPECT_EQ(IntlDate(written.String("dd/mm/yy"), "dd/mm/yy"), written)
+                << written.String("dd/mm/yy");
+        }
+        EXPECT_EQ(IntlDate("01/22", "mm/dd/yy"), IntlDate(22, 1, thisYear)) << "no year typed";
+        EXPECT_EQ(IntlDate("01/22/", "mm/dd/yy"), IntlDate(22, 1, thisYear)) << "no year typed";
+    }
+    IntlDate::SetDefCentury(19);
+}
+
 TEST(IntlDateRead, MonthNamesAndMonthOnlyPictures) {
     IntlEnvironment environment;
     EXPECT_EQ(IntlDate("15 février 1998", "dd mmmm yyyy", idFrench), IntlDate(15, 2, 1998));

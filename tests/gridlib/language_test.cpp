@@ -104,7 +104,8 @@ TEST(LanguageNames, OutOfRangeGivesEmptyText) {
     EXPECT_EQ(l.DaySuffix(0, idEnglish), "");
     EXPECT_EQ(l.DaySuffix(32, idEnglish), "");
     EXPECT_EQ(l.LoadStringA(0, idEnglish), "");
-    EXPECT_EQ(l.LoadStringA(82, idEnglish), "");
+    EXPECT_EQ(l.LoadStringA(84, idEnglish), "");
+    EXPECT_EQ(l.LoadStringA(97, idDutch), "") << "no language has it, English neither";
     EXPECT_EQ(l.LoadStringA(100, idEnglish), ""); // not Dutch's offset 0
     EXPECT_EQ(l.LoadStringA(101, idEnglish), ""); // not Dutch "januari"
     EXPECT_EQ(l.LoadStringA(1, 12345), "");
@@ -122,6 +123,11 @@ TEST(LanguageStrings, DaySuffixes) {
     EXPECT_EQ(l.DaySuffix(17, idGerman), ".");
     EXPECT_EQ(l.DaySuffix(1, idItalian), "º");
     EXPECT_EQ(l.DaySuffix(1, idDutch), "");
+    // A day without a suffix is not a missing string: it does not take English's.
+    for (const int32_t language : {idDutch, idFrench, idItalian, idPortuguese, idSpanish}) {
+        for (int day = 2; day <= 31; ++day)
+            EXPECT_EQ(l.DaySuffix(day, language), "") << language << " day " << day;
+    }
 }
 
 TEST(LanguageStrings, MessagesAndMissingStrings) {
@@ -147,11 +153,49 @@ TEST(LanguageStrings, MessagesAndMissingStrings) {
     EXPECT_EQ(l.LoadStringA(Language::sDateIncorrect, idGerman), "Unzulässiges Datum");
     EXPECT_EQ(l.LoadStringA(Language::sDateRequired, idSpanish), "¡ Debe introducir una fecha !");
     EXPECT_EQ(l.LoadStringA(Language::sInvalidRange, idPortuguese), "Intervalo inválido");
-    EXPECT_EQ(l.LoadStringA(Language::sTimeField, idItalian), "");
-    EXPECT_EQ(l.LoadStringA(Language::sTimeRange, idItalian), "");
     EXPECT_EQ(l.LoadStringA(Language::sTimeIncorrect, idItalian), "Ora sbagliata!");
-    EXPECT_EQ(l.LongDate(idGerman), "");
-    EXPECT_EQ(l.LongDate(idSpanish), "");
+}
+
+// A string that a language lacks is English's: Italian has no word for a time field and no
+// time range message, German, Portuguese and Spanish no long date picture.
+TEST(LanguageStrings, MissingStringsFallBackToEnglish) {
+    const Language& l = GetLanguage();
+    EXPECT_EQ(l.LoadStringA(Language::sTimeField, idItalian), "Time");
+    EXPECT_EQ(l.LoadStringA(Language::sTimeRange, idItalian),
+              "This time must be between %s and %s!");
+    for (const int32_t language : {idGerman, idPortuguese, idSpanish})
+        EXPECT_EQ(l.LongDate(language), "dddd, mmmm ds, YYYY") << language;
+    EXPECT_EQ(l.LongDate(idFrench), "dddd ds mmmm YYYY") << "a language's own string stays";
+}
+
+// Every language has every name, picture and message, its own or English's; the range
+// messages hold as many "%s" as bounds they write.
+TEST(LanguageStrings, EveryLanguageHasEveryNamePictureAndMessage) {
+    const Language& l = GetLanguage();
+    const auto placeholders = [](const std::string& text) {
+        int count = 0;
+        for (std::size_t at = text.find("%s"); at != std::string::npos;
+             at = text.find("%s", at + 2))
+            ++count;
+        return count;
+    };
+    std::vector<int> offsets;
+    for (int offset = 1; offset <= 40; ++offset)
+        offsets.push_back(offset);
+    for (int offset = Language::sDateField; offset <= Language::sDateNotAfter; ++offset)
+        offsets.push_back(offset);
+    offsets.push_back(Language::sInvalidRange);
+    offsets.push_back(Language::sValueRange);
+    for (const int32_t language : allLanguages) {
+        for (const int offset : offsets)
+            EXPECT_FALSE(l.LoadStringA(offset, language).empty()) << language << " " << offset;
+        for (const int offset : {Language::sDateRange, Language::sTimeRange, Language::sValueRange})
+            EXPECT_EQ(placeholders(l.LoadStringA(offset, language)), 2)
+                << language << " " << offset;
+        for (const int offset : {Language::sDateNotBefore, Language::sDateNotAfter})
+            EXPECT_EQ(placeholders(l.LoadStringA(offset, language)), 1)
+                << language << " " << offset;
+    }
 }
 
 TEST(LanguageCurrent, ZeroMeansCurrentLanguage) {

@@ -226,6 +226,177 @@ TEST_F(EditTest, TimeEditMessages) {
     EXPECT_EQ(edit->text(), "09:05");
 }
 
+// A negative span keeps its sign through the edit's text, its value and its cell data, under
+// every kind of picture.
+TEST_F(EditTest, TimeEditKeepsTheSignOfANegativeSpan) {
+    auto* edit = Place(new TGTimeEdit(dialog.get(), 1));
+    const std::vector<std::pair<QString, QString>> pictures{{"HH:MM:SS", "-01:30:00"},
+                                                            {"H:MM", "-1:30"},
+                                                            {"MMM:SS", "-090:00"},
+                                                            {"SSSSS", "-05400"},
+                                                            {"H.hh", "-1.50"},
+                                                            {"MMM.m", "-090.0"},
+                                                            {"HH:MM:SS.sss", "-01:30:00.000"}};
+    for (const auto& [picture, shown] : pictures) {
+        SCOPED_TRACE(picture.toStdString());
+        edit->SetFilter({}, {}, picture);
+        edit->SetData(TGTimeEdit::ToData(TGTime(-5400.0)));
+        EXPECT_EQ(edit->text(), shown);
+        EXPECT_EQ(TGTimeEdit::FromData(edit->GetData()).Value(), -5400.0);
+        EXPECT_EQ(edit->Value().Value(), -5400.0);
+        EXPECT_EQ(edit->DataText(TGTimeEdit::ToData(TGTime(-5400.0))), shown) << "painted cell";
+        *edit = TGTime(-3600.0);
+        EXPECT_EQ(edit->Value().Value(), -3600.0);
+        EXPECT_EQ(edit->DataText(TGTimeEdit::ToData(TGTime(5400.0))), shown.mid(1));
+    }
+    edit->SetFilter({}, {}, "H:MM");
+    TypeAndLeave(edit, "-0:45");
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(edit->text(), "-0:45");
+    EXPECT_EQ(edit->Value().Value(), -2700.0);
+}
+
+// A date range with one bound names that bound alone, in every language.
+TEST_F(EditTest, DateRangeWithOneBoundNamesThatBound) {
+    auto* edit = Place(new TGDateEdit(dialog.get(), 1, "dd/mm/yy", {}, IntlDate(31, 12, 1998)));
+    TypeAndLeave(edit, "01/01/99");
+    EXPECT_EQ(edit->ErrorState(), TGFieldError::OutOfRange);
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().text, "This date must not be after 31/12/98!");
+    edit->SetFilter(IntlDate(1, 1, 1998), {}, "dd/mm/yy");
+    TypeAndLeave(edit, "31/12/97");
+    EXPECT_EQ(recorder.messages.back().text, "This date must not be before 01/01/98!");
+
+    for (const int32_t language :
+         {idEnglish, idDutch, idFrench, idGerman, idItalian, idPortuguese, idSpanish}) {
+        SCOPED_TRACE(language);
+        GetLanguage().SetCurrentLanguage(language);
+        for (const bool maximum : {true, false}) {
+            const IntlDate bound(maximum ? IntlDate(31, 12, 1998) : IntlDate(1, 1, 1998));
+            edit->SetFilter(maximum ? IntlDate() : bound, maximum ? bound : IntlDate(), "dd/mm/yy");
+            recorder.messages.clear();
+            edit->setText(maximum ? "01/01/99" : "31/12/97");
+            EXPECT_FALSE(edit->IsValid(true));
+            ASSERT_EQ(recorder.messages.size(), 1u);
+            const QString text = recorder.messages[0].text;
+            EXPECT_FALSE(recorder.messages[0].title.isEmpty());
+            EXPECT_TRUE(text.contains(maximum ? "31/12/98" : "01/01/98")) << text.toStdString();
+            EXPECT_FALSE(text.contains("%s") || text.contains("  ") || text.contains(" ,"))
+                << text.toStdString();
+        }
+    }
+}
+
+// The date-and-time edit writes a bound with its time, and a missing bound not at all.
+TEST_F(EditTest, DateTimeRangeWithOneBoundNamesThatBound) {
+    auto* edit = Place(new TGDateTimeEdit(dialog.get(), 1, "dd/mm/yy", "HH:MM"));
+    edit->SetRange({}, {}, IntlDate(31, 12, 1998), TGTime(17, 30, 0, 0));
+    TypeAndLeave(edit, "31/12/98 18:00");
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().text, "This date must not be after 31/12/98 17:30!");
+}
+
+// A time range from 0 writes its lower bound as the zero time; a negative bound keeps its sign.
+TEST_F(EditTest, TimeRangeMessagesWriteEveryBound) {
+    auto* edit = Place(new TGTimeEdit(dialog.get(), 1, "HH:MM", {}, TGTime(2, 0, 0, 0)));
+    TypeAndLeave(edit, "03:00");
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back().text, "This time must be between 00:00 and 02:00!");
+    edit->SetFilter(TGTime(-1, 0, 0, 0), TGTime(1, 0, 0, 0), "HH:MM");
+    TypeAndLeave(edit, "-02:00");
+    EXPECT_EQ(recorder.messages.back().text, "This time must be between -01:00 and 01:00!");
+    edit->SetFilter({}, TGTime(2, 0, 0, 0), "HH:MM");
+
+    for (const int32_t language :
+         {idEnglish, idDutch, idFrench, idGerman, idItalian, idPortuguese, idSpanish}) {
+        SCOPED_TRACE(language);
+        GetLanguage().SetCurrentLanguage(language);
+        recorder.messages.clear();
+        edit->setText("03:00");
+        EXPECT_FALSE(edit->IsValid(true));
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        const QString text = recorder.messages[0].text;
+        EXPECT_FALSE(recorder.messages[0].title.isEmpty());
+        EXPECT_TRUE(text.contains("00:00") && text.contains("02:00")) << text.toStdString();
+    }
+}
+
+// Italian has no time strings of its own: its time messages are English's, never blank.
+TEST_F(EditTest, ItalianTimeMessagesFallBackToEnglish) {
+    auto* edit =
+        Place(new TGTimeEdit(dialog.get(), 1, "HH:MM", TGTime(8, 0, 0, 0), TGTime(17, 30, 0, 0)));
+    GetLanguage().SetCurrentLanguage(idItalian);
+    TypeAndLeave(edit, "18:00");
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].title, "Time");
+    EXPECT_EQ(recorder.messages[0].text, "This time must be between 08:00 and 17:30!");
+    edit->setText("12:ab");
+    EXPECT_FALSE(edit->IsValid(true));
+    EXPECT_EQ(recorder.messages.back().title, "Time");
+    EXPECT_EQ(recorder.messages.back().text, "Ora sbagliata!") << "Italian's own string stays";
+}
+
+// The text limit holds the user's typing; a value the program writes is written whole.
+TEST_F(EditTest, ValuesTheProgramWritesAreNotCutToTheTextLimit) {
+    auto* whole = Place(new TGLongEdit(dialog.get(), 1, 0, 3, 0, 99999));
+    whole->SetValue(12345);
+    EXPECT_EQ(whole->text(), "12345");
+    EXPECT_EQ(whole->Value(), 12345);
+    whole->SetData(TGLongEdit::ToData(98765));
+    EXPECT_EQ(TGLongEdit::FromData(whole->GetData()), 98765);
+    *whole = 54321;
+    EXPECT_EQ(static_cast<int32_t>(*whole), 54321);
+    whole->setText("11111");
+    EXPECT_EQ(whole->Value(), 11111);
+    EXPECT_EQ(TGLongEdit(nullptr, 2, 12345, 3, 0, 99999).Value(), 12345) << "initial value";
+
+    // Typing stays within the limit; a longer value the program wrote may be corrected in place
+    // (but not made longer).
+    whole->SetValue(5);
+    TypeAndLeave(whole, "98765");
+    EXPECT_EQ(whole->text(), "987");
+    whole->SetValue(12345);
+    whole->setFocus();
+    whole->end(false);
+    QTest::keyClick(whole, Qt::Key_Backspace);
+    QTest::keyClicks(whole, "67");
+    EXPECT_EQ(whole->text(), "12346");
+
+    TGShortEdit small(nullptr, 3, 0, 2, 0, 30000);
+    small.SetValue(12345);
+    EXPECT_EQ(small.Value(), 12345);
+    small.SetData(TGShortEdit::ToData(23456));
+    EXPECT_EQ(TGShortEdit::FromData(small.GetData()), 23456);
+
+    TGDoubleEdit decimal(nullptr, 4, 0, 3, 2, 0, 1000);
+    decimal.SetValue(123.456);
+    EXPECT_EQ(decimal.text(), "123.46");
+    decimal.SetData(TGDoubleEdit::ToData(987.5));
+    EXPECT_DOUBLE_EQ(TGDoubleEdit::FromData(decimal.GetData()), 987.5);
+
+    TGEdit text(nullptr, 5, "initial text", 4);
+    EXPECT_EQ(text.text(), "initial text");
+    text = QString("abcdef");
+    EXPECT_EQ(text.text(), "abcdef");
+    text.SetData("ghijkl");
+    EXPECT_EQ(text.GetData(), "ghijkl");
+
+    TGDateEdit date(nullptr, 6, "dd/mm/yy");
+    date.SetValue(IntlDate(9, 3, 1998));
+    EXPECT_EQ(date.text(), "09/03/98");
+    date.SetFilter({}, {}, "dd/mm/yyyy");
+    date.SetValue(IntlDate(9, 3, 12345));
+    EXPECT_EQ(date.text(), "09/03/12345") << "a five-digit year is not cut to the picture";
+}
+
+// A double edit's text rewritten with its decimals on leaving is not cut to the limit either.
+TEST_F(EditTest, DecimalsWrittenOnLeavingAreNotCut) {
+    auto* edit = Place(new TGDoubleEdit(dialog.get(), 1, 0, 3, 2, 0, 10));
+    TypeAndLeave(edit, "3.5");
+    EXPECT_EQ(edit->text(), "3.50");
+    EXPECT_DOUBLE_EQ(edit->Value(), 3.5);
+}
+
 TEST_F(EditTest, EscapeInAGridOfADialogCancelsTheDialog) {
     auto* grid = new TestGrid(dialog.get());
     grid->Init(2, ekNextColumn, tkNextColumn, lmArrow, gsVertScroll, glTable);

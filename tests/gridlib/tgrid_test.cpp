@@ -1,4 +1,5 @@
 #include "grid_test_support.h"
+#include "tgdateedit.h"
 #include "tgedit.h"
 #include "tgnumedit.h"
 
@@ -559,3 +560,110 @@ TEST_F(GridTest, AppendColumnPlacesAPreparedColumnLast) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr int doneId = 4;
+
+// Space in the check box, then Down or Up to leave the line.
+void ToggleAndLeave(QCheckBox* box, Qt::Key leave) {
+    QTest::keyClick(box, Qt::Key_Space);
+    QTest::keyClick(box, leave);
+}
+
+} // namespace
+
+// A check box column stores 0 unchecked, 1 checked and 2 undetermined, and loads them back as
+// those states; a two-state box stays two-state after showing an undetermined cell.
+TEST_F(GridTest, TwoStateCheckBoxStoresAndLoadsTheDocumentedStates) {
+    Build(3, gsVertScroll);
+    auto* done = new QCheckBox;
+    done->setProperty(controlIdProperty, doneId);
+    grid->Add(done, "Done");
+    grid->cells[{0, doneId}] = TGrid::CheckBoxData(0);
+    grid->cells[{1, doneId}] = TGrid::CheckBoxData(1);
+    grid->cells[{2, doneId}] = TGrid::CheckBoxData(2);
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(Focused(), done);
+    EXPECT_EQ(done->checkState(), Qt::Unchecked);
+    ToggleAndLeave(done, Qt::Key_Down);
+    ASSERT_EQ(grid->CurrentLine(), 1);
+    EXPECT_EQ((grid->cells[{0, doneId}]), QByteArray("\x01\x00", 2));
+
+    EXPECT_EQ(done->checkState(), Qt::Checked) << "a stored 01 00 loads as checked";
+    EXPECT_FALSE(done->isTristate());
+    ToggleAndLeave(done, Qt::Key_Down);
+    ASSERT_EQ(grid->CurrentLine(), 2);
+    EXPECT_EQ((grid->cells[{1, doneId}]), QByteArray("\x00\x00", 2));
+
+    EXPECT_EQ(done->checkState(), Qt::PartiallyChecked);
+    QTest::keyClick(done, Qt::Key_Space);
+    EXPECT_EQ(done->checkState(), Qt::Checked);
+    QTest::mouseClick(done, Qt::LeftButton, Qt::NoModifier, done->rect().center());
+    EXPECT_EQ(done->checkState(), Qt::Unchecked) << "no way back to undetermined";
+    QTest::keyClick(done, Qt::Key_Space);
+    EXPECT_EQ(done->checkState(), Qt::Checked);
+    QTest::keyClick(done, Qt::Key_Up);
+    ASSERT_EQ(grid->CurrentLine(), 1);
+    EXPECT_EQ(TGrid::CheckBoxState(grid->cells[{2, doneId}]), 1);
+    EXPECT_FALSE(done->isTristate());
+}
+
+TEST_F(GridTest, ThreeStateCheckBoxStoresItsUndeterminedState) {
+    Build(3, gsVertScroll);
+    auto* done = new QCheckBox;
+    done->setTristate(true);
+    done->setProperty(controlIdProperty, doneId);
+    grid->Add(done, "Done");
+    grid->cells[{0, doneId}] = TGrid::CheckBoxData(0);
+    grid->cells[{1, doneId}] = TGrid::CheckBoxData(1);
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(Focused(), done);
+    EXPECT_TRUE(done->isTristate()) << "an unchecked cell leaves the box three-state";
+    ToggleAndLeave(done, Qt::Key_Down); // unchecked, then undetermined
+    EXPECT_EQ((grid->cells[{0, doneId}]), QByteArray("\x02\x00", 2));
+    EXPECT_EQ(done->checkState(), Qt::Checked);
+    EXPECT_TRUE(done->isTristate());
+    ToggleAndLeave(done, Qt::Key_Up); // checked, then unchecked
+    EXPECT_EQ((grid->cells[{1, doneId}]), QByteArray("\x00\x00", 2));
+    EXPECT_EQ(done->checkState(), Qt::PartiallyChecked);
+}
+
+// The live control of a cell holds the cell's whole value, whatever its text limit, so that
+// correcting one digit stores the corrected value.
+TEST_F(GridTest, CellLongerThanTheTextLimitIsLoadedWhole) {
+    Build(3, gsVertScroll);
+    auto* big = new TGLongEdit(nullptr, 6, 0, 3, 0, 99999);
+    grid->Add(big, "Big");
+    grid->cells[{0, 6}] = TGLongEdit::ToData(12345);
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(Focused(), big);
+    EXPECT_EQ(big->text(), "12345");
+    big->end(false);
+    QTest::keyClick(big, Qt::Key_Backspace);
+    QTest::keyClicks(big, "6");
+    QTest::keyClick(big, Qt::Key_Down);
+    ASSERT_EQ(grid->CurrentLine(), 1);
+    EXPECT_EQ(TGLongEdit::FromData(grid->cells[{0, 6}]), 12346);
+}
+
+// A negative time cell is loaded, edited and stored with its sign.
+TEST_F(GridTest, NegativeTimeCellKeepsItsSignWhenEdited) {
+    Build(3, gsVertScroll);
+    auto* span = new TGTimeEdit(nullptr, 7);
+    grid->Add(span, "Span");
+    grid->cells[{0, 7}] = TGTimeEdit::ToData(TGTime(-5400.0));
+    grid->Go(0);
+    ASSERT_TRUE(grid->GotoLastColumn());
+    ASSERT_EQ(Focused(), span);
+    EXPECT_EQ(span->text(), "-01:30:00");
+    span->end(false);
+    QTest::keyClick(span, Qt::Key_Backspace);
+    QTest::keyClicks(span, "5");
+    QTest::keyClick(span, Qt::Key_Down);
+    ASSERT_EQ(grid->CurrentLine(), 1);
+    EXPECT_EQ(TGTimeEdit::FromData(grid->cells[{0, 7}]).Value(), -5405.0);
+}

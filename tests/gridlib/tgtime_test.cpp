@@ -39,8 +39,38 @@ TEST(TGTimeString, ZeroInvalidNegativeAndLongTimes) {
     EXPECT_FALSE(TGTime(0, 75, 0, 0).IsValid());
     EXPECT_EQ(TGTime(-3723.5).String("H:MM:SS"), "1:02:03"); // the sign is not written
     EXPECT_EQ(TGTime(100 * 3600.0).String("HH:MM:SS"), "100:00:00");
-    // 59:59.999 is 0.99999972 of an hour: rounded to 10 tenths and cut to one digit.
-    EXPECT_EQ(TGTime(0, 59, 59, 999).String("h"), "1");
+    // 59:59.999 is 0.99999972 of an hour: it rounds to a whole hour, which this picture
+    // does not show.
+    EXPECT_EQ(TGTime(0, 59, 59, 999).String("h"), "0");
+    EXPECT_EQ(TGTime(0, 59, 59, 999).String("H.h"), "1.0");
+}
+
+// Fractions of an hour or a minute are rounded, and a fraction that rounds up to a whole one
+// carries into the whole part, whatever the number of digits.
+TEST(TGTimeString, FractionsRoundAndCarryIntoTheWholePart) {
+    const TGTime almostTwoHours(7199.0); // 1 h 59 min 59 s
+    EXPECT_EQ(almostTwoHours.String("H.h"), "2.0");
+    EXPECT_EQ(almostTwoHours.String("H.hh"), "2.00");
+    EXPECT_EQ(almostTwoHours.String("H.hhh"), "2.000");
+    EXPECT_EQ(almostTwoHours.String("H.hhhh"), "1.9997");
+    EXPECT_EQ(almostTwoHours.String("HH:M.m"), "02:0.0");
+    EXPECT_EQ(almostTwoHours.String("MMM.m"), "120.0");
+    EXPECT_EQ(almostTwoHours.String("MMM.mm"), "119.98");
+    const TGTime almostAMinute(59.99);
+    EXPECT_EQ(almostAMinute.String("M.m"), "1.0");
+    EXPECT_EQ(almostAMinute.String("M.mm"), "1.00");
+    EXPECT_EQ(almostAMinute.String("M.mmm"), "1.000");
+    EXPECT_EQ(almostAMinute.String("M.mmmm"), "0.9998");
+    // Rounding down and rounding up without a carry.
+    EXPECT_EQ(TGTime(5400.0 + 17).String("H.hh"), "1.50");    // 1.5047 h
+    EXPECT_EQ(TGTime(5400.0 + 19).String("H.hh"), "1.51");    // 1.5053 h
+    EXPECT_EQ(TGTime(3600.0 + 3).String("H.h"), "1.0");       // 1.0008 h
+    EXPECT_EQ(TGTime(3600.0 + 20 * 60).String("H.h"), "1.3"); // 1.3333 h
+    EXPECT_EQ(TGTime(89.0).String("M.m"), "1.5");             // 1.4833 min
+    // At the largest time, the carry goes past the 65535 hours that a time holds.
+    EXPECT_EQ(TGTime(TGTime::maxSeconds).String("H.hh"), "65536.00");
+    // A negative span rounds its magnitude the same way.
+    EXPECT_EQ(TGTime(-7199.0).String("H.h"), "2.0");
 }
 
 TEST(TGTimeValue, RoundingSignAndLimits) {

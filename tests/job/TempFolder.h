@@ -7,6 +7,8 @@
 class TempFolder {
 public:
     TempFolder();
+    // The same under `parent` instead of the system's temporary folder.
+    explicit TempFolder(const std::string& parent);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

@@ -221,4 +221,55 @@ TEST(SummaryPage, TextGridPlacesItemsByColumn) {
     EXPECT_EQ(SummaryAsText(page), "\n  abc   xy\n\nz\n");
 }
 
+// The line of the text grid that holds `needle`.
+std::string GridLine(const std::string& grid, const std::string& needle) {
+    std::size_t start = 0;
+    while (start < grid.size()) {
+        const std::size_t end = std::min(grid.find('\n', start), grid.size());
+        const std::string line = grid.substr(start, end - start);
+        if (line.find(needle) != std::string::npos)
+            return line;
+        start = end + 1;
+    }
+    return {};
+}
+
+TEST(SummaryPage, WallHeadingsEndWhereTheirColumnsEnd) {
+    Job job;
+    BuildSampleJob(job);
+    EquipmentState state;
+    const std::string grid = SummaryAsText(RefreshSummary(job, state, TSubmitter{}));
+    const std::string heading = GridLine(grid, "adj/temp ");
+    const std::string north = GridLine(grid, "North 1  ");
+    ASSERT_FALSE(heading.empty());
+    ASSERT_FALSE(north.empty());
+    // The north wall's row: "%6s" thickness, "%5i F %c" temperature, "%6.2f%c" factor, "%11li".
+    const std::size_t row = north.find("North 1  ");
+    const auto endOf = [&](const char* word) {
+        const std::size_t at = heading.find(word);
+        return at == std::string::npos ? std::string::npos : at + std::string(word).size();
+    };
+    // "North 1  " 9, name 26, blank, thickness 6 | 2 blanks, temperature 5, " F" | " " mark, 2
+    // blanks, factor 6, kind | blank, load 11.
+    EXPECT_EQ(endOf("Inches"), row + 42);
+    EXPECT_EQ(endOf("adj/temp"), row + 51);
+    EXPECT_EQ(endOf("factor"), row + 62);
+    EXPECT_EQ(endOf("btuh"), north.size());
+    EXPECT_NE(north[endOf("Inches") - 1], ' '); // the thickness's last digit
+}
+
+TEST(SummaryPage, TextGridCutsATextBeforeTheNextOneOfItsRow) {
+    Job job;
+    BuildSampleJob(job);
+    TSubmitter submitter{};
+    SetText(submitter.companyName, "WESTERN MOUNTAIN REFRIGERATION");
+    EquipmentState state;
+    const std::string line =
+        GridLine(SummaryAsText(RefreshSummary(job, state, submitter)), "TOTAL LOAD");
+    const std::size_t total = line.find("TOTAL LOAD CALCULATION:");
+    ASSERT_NE(total, std::string::npos);
+    EXPECT_EQ(line.find("submitted by: WESTERN MOUNTAIN"), 2u);
+    EXPECT_EQ(line[total - 1], ' ');
+}
+
 } // namespace

@@ -205,7 +205,7 @@ TEST_F(TableChange, AFailedAppendKeepsTheRecordsThatWereThere) {
     });
     EXPECT_EQ(appended, e4write);
     EXPECT_THAT(table->lastError(), HasSubstr(path));
-    // The file is cut back to the records it held and the table carries on.
+    // The old file stays as it was and the table carries on.
     EXPECT_EQ(table->d4recCountDo(), 3);
     table->d4appendStart(0);
     table->f4assign("NAME", "foxtrot");

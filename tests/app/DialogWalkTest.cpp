@@ -1,0 +1,223 @@
+// Every dialog the program runs, walked as a keyboard user meets it: each label's mnemonic reaches
+// its own field, the Help buttons the program adds take a letter of their own, text fields have a
+// length, and the dialog is wide enough for its title.
+
+#include "../dialogs/DialogTestSupport.h"
+
+#include "app/KelvoFrame.h"
+#include "dialogs/Mnemonics.h"
+#include "job/FixedText.h"
+#include "tables/ShippedTables.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using enum CommandId;
+
+QWidget* FocusTarget(QWidget* widget) {
+    while (widget != nullptr && widget->focusProxy() != nullptr)
+        widget = widget->focusProxy();
+    return widget;
+}
+
+QWidget* FirstWidget(QLayoutItem* item) {
+    if (item == nullptr)
+        return nullptr;
+    if (item->widget() != nullptr)
+        return item->widget();
+    QLayout* inner = item->layout();
+    for (int i = 0; inner != nullptr && i < inner->count(); ++i)
+        if (QWidget* widget = FirstWidget(inner->itemAt(i)))
+            return widget;
+    return nullptr;
+}
+
+// The field laid out beside a label: the next cell of its grid row, the field of its form row,
+// or the next item of its box.
+QWidget* FieldBeside(QLabel* label) {
+    for (QLayout* layout : label->window()->findChildren<QLayout*>()) {
+        const int index = layout->indexOf(label);
+        if (index < 0)
+            continue;
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(index, &row, &column, &rows, &columns);
+            return FirstWidget(grid->itemAtPosition(row, column + columns));
+        }
+        if (auto* form = qobject_cast<QFormLayout*>(layout)) {
+            int row = 0;
+            QFormLayout::ItemRole role{};
+            form->getItemPosition(index, &row, &role);
+            return FirstWidget(form->itemAt(row, QFormLayout::FieldRole));
+        }
+        return FirstWidget(layout->itemAt(index + 1));
+    }
+    return nullptr;
+}
+
+// How many visible controls of the dialog use each mnemonic letter.
+std::map<QChar, int> LettersInUse(QDialog& d) {
+    std::map<QChar, int> uses;
+    const auto count = [&uses](const QString& text) {
+        if (const QChar letter = MnemonicOf(text); !letter.isNull())
+            ++uses[letter];
+    };
+    for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->isVisibleTo(&d))
+            count(label->text());
+    for (QAbstractButton* button : d.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&d))
+            count(button->text());
+    for (QGroupBox* group : d.findChildren<QGroupBox*>())
+        if (group->isVisibleTo(&d))
+            count(group->title());
+    for (QTabBar* tabs : d.findChildren<QTabBar*>())
+        if (tabs->isVisibleTo(&d))
+            for (int i = 0; i < tabs->count(); ++i)
+                count(tabs->tabText(i));
+    return uses;
+}
+
+int mnemonicsPressed = 0; // how many Alt+letter presses the walk made
+
+void CheckDialog(QDialog& d) {
+    SCOPED_TRACE(d.objectName().toStdString());
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    const std::map<QChar, int> uses = LettersInUse(d);
+
+    for (QLabel* label : d.findChildren<QLabel*>()) {
+        const QChar letter = MnemonicOf(label->text());
+        if (letter.isNull())
+            continue;
+        SCOPED_TRACE(label->text().toStdString());
+        QWidget* beside = FocusTarget(FieldBeside(label));
+        ASSERT_NE(beside, nullptr);
+        EXPECT_EQ(FocusTarget(label->buddy()), beside);
+        if (!label->isVisibleTo(&d) || !beside->isEnabled() || uses.at(letter) > 1)
+            continue;
+        d.setFocus();
+        QTest::keyClick(&d, letter.toLatin1(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), beside);
+        ++mnemonicsPressed;
+    }
+
+    for (QAbstractButton* help : d.findChildren<QAbstractButton*>(QStringLiteral("helpButton"))) {
+        const QChar letter = MnemonicOf(help->text());
+        ASSERT_FALSE(letter.isNull());
+        EXPECT_EQ(uses.at(letter), 1) << help->text().toStdString();
+    }
+
+    for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
+        // Numbers keep to their picture, dates to their mask; plain text needs a length.
+        if (edit->isReadOnly() || edit->validator() != nullptr || !edit->inputMask().isEmpty() ||
+            qobject_cast<QAbstractSpinBox*>(edit->parentWidget()) != nullptr)
+            continue;
+        EXPECT_LT(edit->maxLength(), 100) << edit->objectName().toStdString();
+    }
+
+    QFont bold = d.font();
+    bold.setBold(true);
+    EXPECT_GE(d.width(), QFontMetrics(bold).horizontalAdvance(d.windowTitle()) + 100)
+        << d.windowTitle().toStdString();
+    d.hide();
+}
+
+ModalScript::Step CheckThenCancel() {
+    return [](QDialog& d) {
+        CheckDialog(d);
+        return static_cast<int>(QDialog::Rejected);
+    };
+}
+
+// Checks the dialog, then runs `next` on it.
+ModalScript::Step CheckThen(ModalScript::Step next) {
+    return [next](QDialog& d) {
+        CheckDialog(d);
+        return next(d);
+    };
+}
+
+ModalScript::Step Fill(std::vector<std::pair<const char*, const char*>> fields) {
+    return [fields](QDialog& d) {
+        for (const auto& [name, text] : fields)
+            SetField(d, name, QLatin1String(text));
+        return ClickOk(d);
+    };
+}
+
+class DialogWalk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        state.folder = folder.path();
+        StartUp(state, ShippedTableFolders());
+        frame = std::make_unique<KelvoFrame>(state);
+    }
+
+    TempFolder folder;
+    AppState state;
+    MessageScript messages;
+    std::unique_ptr<KelvoFrame> frame;
+};
+
+} // namespace
+
+TEST_F(DialogWalk, EveryLabelReachesItsFieldAndEveryDialogFitsItsTitle) {
+    mnemonicsPressed = 0;
+    {
+        ModalScript modal(
+            {CheckThenCancel(), CheckThen(Fill({{"boxTemp", "35"}})),
+             CheckThen(
+                 Fill({{"jobName", "Walk"}, {"length", "10"}, {"width", "8"}, {"height", "8"}}))});
+        frame->runCommand(NewJob); // the submitter dialog first: there is no submitter file
+        ASSERT_TRUE(state.jobLoaded());
+        EXPECT_EQ(modal.unexpected, 0);
+    }
+    for (CommandId command :
+         {EditJobInfo, SelectProduct, UserLoad, LatentRange, SelectInsulation, SunAllowance,
+          AirChange, AirVelocity, Occupants, GlassDoors, MotorLoads, ElectricLoads, Lighting,
+          UnitSearch, SpotUnit, SpotCoil, UnitProductCodes, SubmittedBy, About}) {
+        SCOPED_TRACE(CommandInfoOf(command).menuText);
+        ModalScript modal({CheckThenCancel()});
+        frame->runCommand(command);
+        EXPECT_EQ(modal.opened.size(), 1u);
+    }
+    {
+        // The unit search, its list (choosing the first unit), then the coil search.
+        const ModalScript::Step ok = CheckThen([](QDialog& d) { return ClickOk(d); });
+        ModalScript modal({ok, ok});
+        frame->runCommand(UnitSearch);
+        EXPECT_EQ(modal.opened, (std::vector<QString>{QStringLiteral("TUnitDialog"),
+                                                      QStringLiteral("TSearchUnitDialog")}));
+        ASSERT_NE(+state.job.image.unit.unitSelected, 0);
+        modal.add(CheckThenCancel());
+        frame->runCommand(CoilSearch);
+        EXPECT_EQ(modal.opened.size(), 3u);
+    }
+    state.job.run.modified = false;
+    frame->runCommand(ClearJob);
+    ASSERT_FALSE(state.jobLoaded());
+    for (CommandId command : {SetDefaults, AddInsulation}) {
+        SCOPED_TRACE(CommandInfoOf(command).menuText);
+        ModalScript modal({CheckThenCancel()});
+        frame->runCommand(command);
+        EXPECT_EQ(modal.opened.size(), 1u);
+    }
+    EXPECT_GT(mnemonicsPressed, 60);
+}
