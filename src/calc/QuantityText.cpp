@@ -27,6 +27,14 @@ const char* QuantityText::Unit(Quantity quantity, const char* imperialUnit) cons
     return Metric() ? UnitSymbol(quantity, UnitSystem::Metric) : imperialUnit;
 }
 
+std::string QuantityText::Tagged(Quantity quantity, double imperial, int width,
+                                 int decimals) const {
+    std::string text = Number(quantity, imperial, width, decimals);
+    if (Metric())
+        text = text + " " + UnitSymbol(quantity, UnitSystem::Metric);
+    return text;
+}
+
 std::string QuantityText::Value(Quantity quantity, double imperial, int width, int decimals,
                                 const char* imperialUnit, int siDecimals) const {
     return Number(quantity, imperial, width, decimals, siDecimals) + " " +

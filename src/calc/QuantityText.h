@@ -27,6 +27,9 @@ public:
     std::string Value(Quantity quantity, double imperial, int width, int decimals,
                       const char* imperialUnit, int siDecimals = -1) const;
 
+    // A number the imperial page shows without a unit: in SI it carries its symbol.
+    std::string Tagged(Quantity quantity, double imperial, int width, int decimals) const;
+
 private:
     UnitSystem system_;
 };

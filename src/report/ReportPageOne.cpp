@@ -31,7 +31,7 @@ void SurfaceLine(ReportRows& rows, const TSurface& s, int index, PageOneState& s
     std::string temperature;
     temperature = q.Value(Quantity::Temperature, s.adjacentTemp, 5, 0, "F");
     if (index != Floor && sun >= 1) {
-        temperature += "+" + q.Number(Quantity::TempDifference, sun, 2, 0);
+        temperature += "+" + q.Tagged(Quantity::TempDifference, sun, 2, 0);
         ++state.sunSurfaces;
     }
     if (kind == 'K')
@@ -89,7 +89,7 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
                        q.Value(Quantity::Temperature, im.airChangeEntry.infiltratingTemp, 3, 0, "F")
                            .c_str(),
                        im.airChangeEntry.infiltratingRelHum,
-                       q.Number(Quantity::HeatPerVolume, static_cast<double>(inf.heatPerCubicFoot),
+                       q.Tagged(Quantity::HeatPerVolume, static_cast<double>(inf.heatPerCubicFoot),
                                 5, 2)
                            .c_str()));
         } else {
@@ -105,7 +105,9 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
         const TAirVelocityEntry& v = im.airVelocityEntry;
         rows.SetFont(ReportFont::F12);
         rows.At(C1, y,
-                Format("%2d Doors %s W  %s H  %3i open/Min", v.doorCount,
+                Format(q.Metric() ? "%2d Doors %s m W  %s m H  %3i open/Min"
+                                  : "%2d Doors %s W  %s H  %3i open/Min",
+                       v.doorCount,
                        q.Number(Quantity::Length, static_cast<double>(v.doorWidth), 7, 2).c_str(),
                        q.Number(Quantity::Length, static_cast<double>(v.doorHeight), 7, 2).c_str(),
                        v.openMinutes));
