@@ -4,6 +4,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
 #include "cli/Options.h"
+#include "cli/UnitsOption.h"
 #include "equipment/UnitCheck.h"
 #include "report/PrintoutTavrin.h"
 #include "report/ReportPdf.h"
@@ -22,7 +23,8 @@ namespace {
 int ReportUsage(const std::string& error) {
     if (!error.empty())
         std::cerr << error << "\n";
-    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf|- [--page N] [--dir DIR]\n";
+    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf|- [--page N] [--dir DIR] [--units "
+                 "imperial|si]\n";
     return ExitUsage;
 }
 
@@ -44,9 +46,13 @@ ReportPdfResult WriteToStandardOutput(const ReportContent& content, int32_t from
 } // namespace
 
 int RunReport(Args args) {
-    Options options(args, {"-o", "--page", "--dir"}, {});
+    Options options(args, {"-o", "--page", "--dir", "--units"}, {});
     if (!options.ok() || options.positional().size() != 1 || !options.has("-o"))
         return ReportUsage(options.error());
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return ReportUsage(why);
     const std::optional<int32_t> page = options.integer("--page", 0, 1, 2);
     if (!page)
         return ReportUsage(options.error());
@@ -71,7 +77,7 @@ int RunReport(Args args) {
     const auto application = StartGuiApplicationIfNone();
     // Like the desktop program, the working folder gets the shipped logo when it has none.
     RestoreShippedFile(folder, "lgo.bmp", ShippedTableFolders());
-    const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string()};
+    const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string(), *units};
     const std::string output = options.text("-o");
     const ReportPdfResult written = output == "-" ? WriteToStandardOutput(content, from, to)
                                                   : WriteReportPdf(output, content, from, to);

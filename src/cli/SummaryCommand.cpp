@@ -4,20 +4,25 @@
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
 #include "cli/Options.h"
+#include "cli/UnitsOption.h"
 #include "report/SummaryPage.h"
+#include "tables/Windows1252Text.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
 
 int RunSummary(Args args) {
-    Options options(args, {"--dir"}, {});
-    if (!options.ok() || options.positional().size() != 1) {
-        if (!options.ok())
-            std::cerr << options.error() << "\n";
-        std::cerr << "usage: quelbox-cli summary JOB.kvj [--dir DIR]\n";
-        return ExitUsage;
-    }
+    constexpr const char* usage = "summary JOB.kvj [--dir DIR] [--units imperial|si]";
+    Options options(args, {"--dir", "--units"}, {});
+    if (!options.ok() || options.positional().size() != 1)
+        return UsageError(usage, options.error());
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return UsageError(usage, why);
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
         return ExitNotAJob;
@@ -25,6 +30,8 @@ int RunSummary(Args args) {
     const std::filesystem::path folder = options.text("--dir", ".");
     ReadSubmitter(submitter, (folder / SubmitterFileName).string());
     EquipmentState state;
-    std::fputs(SummaryAsText(RefreshSummary(job, state, submitter)).c_str(), stdout);
+    const std::string text = SummaryAsText(RefreshSummary(job, state, submitter, *units));
+    // The page's texts are Windows-1252; SI units (the degree sign, squares) go out as UTF-8.
+    std::fputs((*units == UnitSystem::Metric ? Utf8From1252(text) : text).c_str(), stdout);
     return ExitOk;
 }

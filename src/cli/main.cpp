@@ -19,12 +19,14 @@ struct Command {
 };
 
 constexpr Command commands[] = {
-    {"totals", RunTotals, "totals JOB.kvj [--json]", "recalculate and print the load totals"},
+    {"totals", RunTotals, "totals JOB.kvj [--json] [--units imperial|si]",
+     "recalculate and print the load totals"},
     {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj", "recalculate and write the whole job"},
     {"new", RunNew,
      "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]",
      "make a new job from the defaults and tables"},
-    {"summary", RunSummary, "summary JOB.kvj [--dir DIR]", "print the load summary page"},
+    {"summary", RunSummary, "summary JOB.kvj [--dir DIR] [--units imperial|si]",
+     "print the load summary page"},
     {"units", RunUnits, "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]",
      "list the condensing units for the job; store one"},
     {"coils", RunCoils, "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]",
@@ -39,7 +41,7 @@ constexpr Command commands[] = {
      "DIR]",
      "build a table from a maker's CSV file, or write a table as CSV"},
 #ifdef QUELBOX_REPORT_COMMAND
-    {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR]",
+    {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR] [--units imperial|si]",
      "write the load report as a PDF file (-o - for standard output)"},
 #endif
 };

@@ -49,7 +49,7 @@ void DrawReportPage(int page, Surface& surface, const ReportContent& content,
     Form form;
     form.SetSurface(&surface);
     form.Open();
-    ReportRows rows(form, surface);
+    ReportRows rows(form, surface, content.units);
     DrawPageFrame(rows, content);
     if (page == 2)
         WalkPageTwo(rows, content, control);

@@ -1,6 +1,7 @@
 #pragma once
 // What the printed load report draws from, and what a page shares with its printout.
 
+#include "calc/UnitConversion.h"
 #include "equipment/EquipmentState.h"
 #include "job/JobImage.h"
 #include "job/Submitter.h"
@@ -15,6 +16,7 @@ struct ReportContent {
     const EquipmentState& equipment;
     const TSubmitter& submitter;
     std::string logoPath = "lgo.bmp";
+    UnitSystem units = UnitSystem::Imperial;
 };
 
 // The printout's side of a page: how many pages the report has, whether more pages follow, and

@@ -54,8 +54,7 @@ void DrawPageFrame(ReportRows& rows, const ReportContent& content) {
 
     rows.SetFont(ReportFont::F16B);
     rows.At(titleX, 10, "Refrigeration Load Calculation");
-    const std::string total =
-        Format("%12li btuh", static_cast<long>(content.image.totals.totalLoad));
+    const std::string total = rows.Heat(content.image.totals.totalLoad);
     rows.Right(C5, 280, total);
     const int32_t totalLeft = C5 - 100 - rows.Width(total);
 
@@ -80,6 +79,7 @@ void DrawPageFrame(ReportRows& rows, const ReportContent& content) {
 void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubmitter& submitter,
                             int step) {
     const TJobHeader& h = image.header;
+    const QuantityText& q = rows.Units();
     switch (step) {
     case 0:
         rows.SetFont(ReportFont::F12B);
@@ -128,13 +128,17 @@ void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubm
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, rows.Y(0, 630), "Room Description:");
         rows.SetFont(ReportFont::F12);
-        rows.At(C1 + 300, rows.Y(0, 630),
-                Format("Dimensions:  Length %6.2f ft      Width %6.2f ft       Height %6.2f ft",
-                       static_cast<double>(h.length), static_cast<double>(h.width),
-                       static_cast<double>(h.height)));
-        rows.At(C1 + 300, rows.Y(1, 630), Format("Refrigerated Room Temp. %5i F", h.boxTemp));
+        rows.At(
+            C1 + 300, rows.Y(0, 630),
+            Format("Dimensions:  Length %s      Width %s       Height %s",
+                   q.Value(Quantity::Length, static_cast<double>(h.length), 6, 2, "ft").c_str(),
+                   q.Value(Quantity::Length, static_cast<double>(h.width), 6, 2, "ft").c_str(),
+                   q.Value(Quantity::Length, static_cast<double>(h.height), 6, 2, "ft").c_str()));
+        rows.At(C1 + 300, rows.Y(1, 630),
+                "Refrigerated Room Temp. " + q.Value(Quantity::Temperature, h.boxTemp, 5, 0, "F"));
         rows.At(C4, rows.Y(1, 630), Format("Relative Humidity %6i%%", h.boxRelHum));
-        rows.At(C1 + 300, rows.Y(2, 630), Format("Ambient Temp. %6i F", h.designAmbient));
+        rows.At(C1 + 300, rows.Y(2, 630),
+                "Ambient Temp. " + q.Value(Quantity::Temperature, h.designAmbient, 6, 0, "F"));
         rows.At(C4, rows.Y(2, 630), Format("Run Hours %6i", h.runHours));
         rows.n += 4;
         break;

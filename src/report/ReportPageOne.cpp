@@ -8,43 +8,50 @@ using namespace report;
 
 namespace {
 
-std::string Btuh(int32_t load) {
-    return Format("%12li btuh", static_cast<long>(load));
-}
-
 struct SurfaceLabels {
     const char* factor;
     const char* name;
 };
 
 constexpr SurfaceLabels surfaceLabels[SurfaceCount] = {
-    {"No  %6.2f%c", "L x H  %26s"}, {"So  %6.2f%c", "L x H  %26s"}, {"Ea  %6.2f%c", "W x H %26s"},
-    {"We  %6.2f%c", "W x H %26s"},  {"Clg %6.2f%c", "L x W %26s"},  {"Flr %6.2f%c", "L x W %26s"},
+    {"No  %s%c", "L x H  %26s"}, {"So  %s%c", "L x H  %26s"}, {"Ea  %s%c", "W x H %26s"},
+    {"We  %s%c", "W x H %26s"},  {"Clg %s%c", "L x W %26s"},  {"Flr %s%c", "L x W %26s"},
 };
 
 void SurfaceLine(ReportRows& rows, const TSurface& s, int index, PageOneState& state) {
     const int32_t y = rows.Y(0, BodyBase);
     const char kind = s.factorKind;
+    const QuantityText& q = rows.Units();
+    const std::string factor = q.Number(kind == 'K' ? Quantity::KFactor : Quantity::UFactor,
+                                        static_cast<double>(s.factor), 6, 2);
     rows.SetFont(ReportFont::F10);
-    rows.At(
-        C0, y,
-        Format(surfaceLabels[index].factor, static_cast<double>(s.factor), static_cast<int>(kind)));
+    rows.At(C0, y, Format(surfaceLabels[index].factor, factor.c_str(), static_cast<int>(kind)));
     rows.At(C1, y, Format(surfaceLabels[index].name, GetText(s.insulationName).c_str()));
     const int32_t sun = s.sunAllowance;
     std::string temperature;
+    temperature = q.Value(Quantity::Temperature, s.adjacentTemp, 5, 0, "F");
     if (index != Floor && sun >= 1) {
-        temperature = Format("%5i F+%2i", s.adjacentTemp, sun);
+        temperature += "+" + q.Tagged(Quantity::TempDifference, sun, 2, 0);
         ++state.sunSurfaces;
-    } else {
-        temperature = Format("%5i F", s.adjacentTemp);
     }
     if (kind == 'K')
-        rows.At(C3, y,
-                Format("%5.2f in  %s", static_cast<double>(s.thickness), temperature.c_str()));
+        rows.At(
+            C3, y,
+            Format(
+                "%s  %s",
+                q.Value(Quantity::Thickness, static_cast<double>(s.thickness), 5, 2, "in").c_str(),
+                temperature.c_str()));
     else
         rows.At(C3, y, Format("          %s", temperature.c_str()));
-    rows.Right(C5, y, Btuh(s.hourlyGain));
+    rows.Right(C5, y, rows.Heat(s.hourlyGain));
     rows.n += 1;
+}
+
+// The daily figure beside a capacity: BTU a day with no unit word, or kWh a day.
+std::string DailyLoad(const QuantityText& q, double btu) {
+    if (!q.Metric())
+        return q.Number(Quantity::Energy, btu, 12, 0);
+    return q.Value(Quantity::Energy, btu, 10, 0, "");
 }
 
 // A load block's first row: bold heading, regular inputs, bold total.
@@ -56,10 +63,11 @@ void LoadHeading(ReportRows& rows, const char* heading) {
 
 void LoadTotal(ReportRows& rows, int32_t load) {
     rows.SetFont(ReportFont::F12B);
-    rows.Right(C5, rows.Y(0, BodyBase), Btuh(load));
+    rows.Right(C5, rows.Y(0, BodyBase), rows.Heat(load));
 }
 
 void Infiltration(ReportRows& rows, const JobImage& im, int step) {
+    const QuantityText& q = rows.Units();
     const TInfiltration& inf = im.infiltration;
     const bool airChange = inf.airChangeMethod != 0;
     const int32_t y = rows.Y(0, BodyBase);
@@ -75,14 +83,20 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
         if (airChange) {
             const double airChanges =
                 static_cast<double>(inf.usageFactor) * static_cast<double>(inf.airChanges);
-            rows.At(C1, y,
-                    Format("Air Changes %5.2f %3i F @ %3i RH%%  a/c Factor %5.2f", airChanges,
-                           im.airChangeEntry.infiltratingTemp, im.airChangeEntry.infiltratingRelHum,
-                           static_cast<double>(inf.heatPerCubicFoot)));
+            rows.At(
+                C1, y,
+                Format("Air Changes %5.2f %s @ %3i RH%%  a/c Factor %s", airChanges,
+                       q.Value(Quantity::Temperature, im.airChangeEntry.infiltratingTemp, 3, 0, "F")
+                           .c_str(),
+                       im.airChangeEntry.infiltratingRelHum,
+                       q.Tagged(Quantity::HeatPerVolume, static_cast<double>(inf.heatPerCubicFoot),
+                                5, 2)
+                           .c_str()));
         } else {
             const TAirVelocityEntry& v = im.airVelocityEntry;
             rows.At(C1, y,
-                    Format("infil/temp %3i F @ %3i RH%% w/%2i%% prot/Dev ", v.infiltratingTemp,
+                    Format("infil/temp %s @ %3i RH%% w/%2i%% prot/Dev ",
+                           q.Value(Quantity::Temperature, v.infiltratingTemp, 3, 0, "F").c_str(),
                            v.infiltratingRelHum, v.deviceEfficiency));
         }
         rows.SetFont(ReportFont::F12);
@@ -91,8 +105,11 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
         const TAirVelocityEntry& v = im.airVelocityEntry;
         rows.SetFont(ReportFont::F12);
         rows.At(C1, y,
-                Format("%2d Doors %7.2f W  %7.2f H  %3i open/Min", v.doorCount,
-                       static_cast<double>(v.doorWidth), static_cast<double>(v.doorHeight),
+                Format(q.Metric() ? "%2d Doors %s m W  %s m H  %3i open/Min"
+                                  : "%2d Doors %s W  %s H  %3i open/Min",
+                       v.doorCount,
+                       q.Number(Quantity::Length, static_cast<double>(v.doorWidth), 7, 2).c_str(),
+                       q.Number(Quantity::Length, static_cast<double>(v.doorHeight), 7, 2).c_str(),
                        v.openMinutes));
         rows.n += 1;
     }
@@ -100,6 +117,7 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
 
 // Steps 16 to 24: the optional load blocks.
 void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
+    const QuantityText& q = rows.Units();
     const TLoadTotals& t = im.totals;
     const int32_t y = rows.Y(0, BodyBase);
     switch (step) {
@@ -107,7 +125,9 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
         if (t.lightingLoad < 1)
             return;
         LoadHeading(rows, "LIGHTING");
-        rows.At(C1, y, Format("%6.2f watts/sq/ft", static_cast<double>(im.lighting.wattsPerSqFt)));
+        rows.At(C1, y,
+                q.Value(Quantity::LightingDensity, static_cast<double>(im.lighting.wattsPerSqFt), 6,
+                        2, "watts/sq/ft"));
         rows.At(C4, y, Format("for %3i hours", im.lighting.hours));
         LoadTotal(rows, t.lightingLoad);
         break;
@@ -123,9 +143,11 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
         if (t.glassDoorLoad < 1)
             return;
         LoadHeading(rows, "GLASS DOORS");
-        rows.At(C1, y,
-                Format("%3i @ %4i F Adj/Temp   %12s", im.glassDoors.doorCount,
-                       im.glassDoors.adjacentTemp, GetText(im.glassDoors.usageText).c_str()));
+        rows.At(
+            C1, y,
+            Format("%3i @ %s Adj/Temp   %12s", im.glassDoors.doorCount,
+                   q.Value(Quantity::Temperature, im.glassDoors.adjacentTemp, 4, 0, "F").c_str(),
+                   GetText(im.glassDoors.usageText).c_str()));
         LoadTotal(rows, t.glassDoorLoad);
         break;
     case 19:
@@ -133,8 +155,9 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
             return;
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
-                Format("%7i in Width   %7i in High", im.glassDoors.doorWidth,
-                       im.glassDoors.doorHeight));
+                Format("%s Width   %s High",
+                       q.Value(Quantity::Thickness, im.glassDoors.doorWidth, 7, 0, "in").c_str(),
+                       q.Value(Quantity::Thickness, im.glassDoors.doorHeight, 7, 0, "in").c_str()));
         rows.SetFont(ReportFont::F12);
         break;
     case 20:
@@ -150,8 +173,9 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
             return;
         LoadHeading(rows, "MOTORS");
         rows.At(C1, y,
-                Format("%3i Motors @ %7.2f hp for", im.motors.motorCount,
-                       static_cast<double>(im.motors.motorHp)));
+                Format("%3i Motors @ %s for", im.motors.motorCount,
+                       q.Value(Quantity::Power, static_cast<double>(im.motors.motorHp), 7, 2, "hp")
+                           .c_str()));
         rows.At(C4, y, Format("for %3i hours", im.motors.hours));
         LoadTotal(rows, t.motorLoad);
         break;
@@ -185,6 +209,7 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
 
 // Steps 28 to 32: the selected unit and coil.
 void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state, int step) {
+    const QuantityText& q = rows.Units();
     const TUnitSelection& u = im.unit;
     if (u.unitSelected == 0)
         return;
@@ -200,22 +225,25 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
     case 29:
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
-                Format("    unit based on %3i F ambient @ %3i F suction", im.header.designAmbient,
-                       u.suctionTemp));
+                Format("    unit based on %s ambient @ %s suction",
+                       q.Value(Quantity::Temperature, im.header.designAmbient, 3, 0, "F").c_str(),
+                       q.Value(Quantity::Temperature, u.suctionTemp, 3, 0, "F").c_str()));
         break;
     case 30:
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
-                Format("%10li BTUH at %5.2f run hrs %12.0f Daily Load - Selected",
-                       static_cast<long>(u.unitCapacity), static_cast<double>(u.unitRunHours),
-                       state.dailyCapacity));
+                Format("%s at %5.2f run hrs %s Daily Load - Selected",
+                       rows.Heat(u.unitCapacity, 10, "BTUH").c_str(),
+                       static_cast<double>(u.unitRunHours),
+                       DailyLoad(q, state.dailyCapacity).c_str()));
         break;
     case 31:
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
-                Format("%10li BTUH at %5.2f run hrs %12.0f Daily Load - Design",
-                       static_cast<long>(im.totals.totalLoad),
-                       static_cast<double>(im.header.runHours), state.dailyLoad));
+                Format("%s at %5.2f run hrs %s Daily Load - Design",
+                       rows.Heat(im.totals.totalLoad, 10, "BTUH").c_str(),
+                       static_cast<double>(im.header.runHours),
+                       DailyLoad(q, state.dailyLoad).c_str()));
         break;
     case 32: {
         const TCoilSelection& c = im.coil;
@@ -223,10 +251,12 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
             return;
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, y, "Coils");
-        rows.At(C1, y,
-                Format("%3i ea %s %s  %5.2f TD %s defrost", c.coilCount,
-                       GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
-                       static_cast<double>(c.coilTD), GetText(c.defrostType).c_str()));
+        rows.At(
+            C1, y,
+            Format("%3i ea %s %s  %s TD %s defrost", c.coilCount, GetText(c.coilBrand).c_str(),
+                   GetText(c.coilModel).c_str(),
+                   q.Number(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2).c_str(),
+                   GetText(c.defrostType).c_str()));
         break;
     }
     default:
@@ -247,7 +277,7 @@ void DrawPageOneStep(ReportRows& rows, const ReportContent& content, int step,
         rows.SetFont(ReportFont::F12);
         rows.At(C1, rows.Y(0, BodyBase), "Insulation");
         rows.At(C3 - 8, rows.Y(0, BodyBase), "Thickness adj/Temp");
-        rows.Right(C5, rows.Y(0, BodyBase), Btuh(im.totals.wallLoad));
+        rows.Right(C5, rows.Y(0, BodyBase), rows.Heat(im.totals.wallLoad));
         rows.n += 1;
     } else if (step >= 6 && step <= 11) {
         SurfaceLine(rows, im.surfaces[step - 6], step - 6, state);

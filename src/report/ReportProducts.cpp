@@ -15,7 +15,7 @@ void HeatRow(ReportRows& rows, const char* label, const std::string& pounds,
     if (!pounds.empty())
         rows.At(C1 + 600, rows.Y(0, BodyBase), pounds);
     rows.At(C1 + 1600, rows.Y(0, BodyBase), factor);
-    rows.At(C1 + 2600, rows.Y(0, BodyBase), Format("%10li btuh", static_cast<long>(heat)));
+    rows.At(C1 + 2600, rows.Y(0, BodyBase), rows.Heat(heat, 10));
     rows.n += 1;
 }
 
@@ -26,41 +26,54 @@ bool ProductInUse(const TProductSlot& product) {
 }
 
 void DrawFirstProductHeading(ReportRows& rows, const TProductSlot& p) {
+    const QuantityText& q = rows.Units();
     rows.SetFont(ReportFont::F12B);
     rows.At(C0, rows.Y(0, BodyBase),
-            Format("%32s %12li%clbs in at %3i F %3i hr/pd", GetText(p.productName).c_str(),
-                   static_cast<long>(p.productWeight), static_cast<int>(ShownChar(p.estimateMark)),
-                   p.enteringTemp, p.pulldownHours));
+            Format("%32s %s%c%s in at %s %3i hr/pd", GetText(p.productName).c_str(),
+                   q.Number(Quantity::Mass, p.productWeight, 12, 0).c_str(),
+                   static_cast<int>(ShownChar(p.estimateMark)), q.Unit(Quantity::Mass, "lbs"),
+                   q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "F").c_str(),
+                   p.pulldownHours));
     rows.SetFont(ReportFont::F10);
 }
 
 void DrawLaterProductHeading(ReportRows& rows, const TProductSlot& p) {
+    const QuantityText& q = rows.Units();
     rows.SetFont(ReportFont::F12B);
     rows.At(C0, rows.Y(1, BodyBase),
-            Format("%32s %12li lbs in at %3i f %3i hr/pd", GetText(p.productName).c_str(),
-                   static_cast<long>(p.productWeight), p.enteringTemp, p.pulldownHours));
+            Format("%32s %s in at %s %3i hr/pd", GetText(p.productName).c_str(),
+                   q.Value(Quantity::Mass, p.productWeight, 12, 0, "lbs").c_str(),
+                   q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "f").c_str(),
+                   p.pulldownHours));
     rows.SetFont(ReportFont::F10);
 }
 
 void DrawProductDetail(ReportRows& rows, const TProductSlot& p, int item) {
+    const QuantityText& q = rows.Units();
     switch (item) {
     case 1:
-        HeatRow(rows, "Specific Heat Above Freezing", "",
-                Format("%6.2f factor", static_cast<double>(p.specHeatAbove)), p.aboveLoad);
+        HeatRow(
+            rows, "Specific Heat Above Freezing", "",
+            q.Value(Quantity::SpecificHeat, static_cast<double>(p.specHeatAbove), 6, 2, "factor"),
+            p.aboveLoad);
         break;
     case 2:
-        HeatRow(rows, "Specific Heat Below Freezing", "",
-                Format("%6.2f factor", static_cast<double>(p.specHeatBelow)), p.belowLoad);
+        HeatRow(
+            rows, "Specific Heat Below Freezing", "",
+            q.Value(Quantity::SpecificHeat, static_cast<double>(p.specHeatBelow), 6, 2, "factor"),
+            p.belowLoad);
         break;
     case 3:
-        HeatRow(rows, "Latent Heat of Fusion", "", Format("%6i factor", p.latentHeat),
-                p.latentLoad);
+        HeatRow(rows, "Latent Heat of Fusion", "",
+                q.Value(Quantity::LatentHeat, p.latentHeat, 6, 0, "factor"), p.latentLoad);
         break;
     case 4:
         if (p.respLoad < 1)
             break;
-        HeatRow(rows, "Heat of Respiration", Format("%10li lbs", static_cast<long>(p.respWeight)),
-                Format("%6.2f factor", static_cast<double>(p.respFactor)), p.respLoad);
+        HeatRow(rows, "Heat of Respiration",
+                q.Value(Quantity::Mass, static_cast<double>(p.respWeight), 10, 0, "lbs"),
+                q.Value(Quantity::Respiration, static_cast<double>(p.respFactor), 6, 2, "factor"),
+                p.respLoad);
         break;
     case 5:
         if (!ProductInUse(p))
@@ -68,15 +81,19 @@ void DrawProductDetail(ReportRows& rows, const TProductSlot& p, int item) {
         if (p.calcFlag == 2) {
             rows.SetFont(ReportFont::F10);
             rows.At(C1, rows.Y(0, BodyBase),
-                    Format("%6li pkgs @ %8.2f lb/pkg/material %11li btuh/pkg/material",
-                           static_cast<long>(p.quantity), static_cast<double>(p.pkgWeight),
-                           static_cast<long>(p.pkgLoad)));
+                    Format("%6li pkgs @ %s/pkg/material %s/pkg/material",
+                           static_cast<long>(p.quantity),
+                           q.Value(Quantity::Mass, static_cast<double>(p.pkgWeight), 8, 2, "lb", 2)
+                               .c_str(),
+                           rows.Heat(p.pkgLoad, 11).c_str()));
             rows.n += 1;
         } else if (p.calcFlag == 3) {
             rows.SetFont(ReportFont::F10);
-            rows.At(C1, rows.Y(0, BodyBase),
-                    Format("%6li pkgs @ %9.2f lbs/per/pkg", static_cast<long>(p.quantity),
-                           static_cast<double>(p.grossWeight)));
+            rows.At(
+                C1, rows.Y(0, BodyBase),
+                Format("%6li pkgs @ %s/per/pkg", static_cast<long>(p.quantity),
+                       q.Value(Quantity::Mass, static_cast<double>(p.grossWeight), 9, 2, "lbs", 2)
+                           .c_str()));
             rows.n += 1;
         }
         break;

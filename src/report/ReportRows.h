@@ -2,6 +2,7 @@
 // The text grid of the printed report: the fonts it uses, the line height measured on the page
 // surface, the running line index, and drawing through Form at a row.
 
+#include "calc/QuantityText.h"
 #include "formlib/Form.h"
 
 #include <cstdint>
@@ -24,7 +25,8 @@ inline constexpr int32_t BodyHeight = 9200;
 
 class ReportRows {
 public:
-    ReportRows(Form& form, Surface& surface) : form_(form), surface_(surface) {}
+    ReportRows(Form& form, Surface& surface, UnitSystem units = UnitSystem::Imperial)
+        : form_(form), surface_(surface), units_(units) {}
 
     void SetFont(ReportFont font);
     // S from the height of "A" in the current font, then U; resets the line index.
@@ -43,10 +45,17 @@ public:
     // Width of the text in the current font, in page units.
     int32_t Width(const std::string& text) { return surface_.GetTextExtent(text).width; }
     Form& form() { return form_; }
+    // Numbers with their units in the report's unit system.
+    const QuantityText& Units() const { return units_; }
+    // A heat figure: "%<width>li btuh", or watts.
+    std::string Heat(double btuh, int width = 12, const char* unit = "btuh") const {
+        return units_.Value(Quantity::HeatFlow, btuh, width, 0, unit);
+    }
 
 private:
     Form& form_;
     Surface& surface_;
+    QuantityText units_;
     int32_t lineHeight_ = 1;
     int32_t rowCount_ = report::BodyHeight;
 };

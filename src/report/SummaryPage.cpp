@@ -1,6 +1,7 @@
 #include "report/SummaryPage.h"
 
 #include "calc/PrintfText.h"
+#include "calc/QuantityText.h"
 #include "calc/Totals.h"
 #include "equipment/UnitCheck.h"
 #include "job/FixedText.h"
@@ -17,17 +18,39 @@ constexpr int LoadX = 86;
 
 class PageWriter {
 public:
+    explicit PageWriter(UnitSystem units) : q(units) {}
+    const QuantityText q; // numbers with their units in the page's unit system
+
     void Left(int x, int y, SummaryFont font, std::string text) {
         page_.push_back({x, y, SummaryAlign::Left, font, std::move(text)});
     }
     void Right(int x, int y, SummaryFont font, std::string text) {
         page_.push_back({x, y, SummaryAlign::Right, font, std::move(text)});
     }
-    // A heading-font row: label at the left, "%12li btuh" at the right.
+    // A heading-font row: label at the left, "%12li btuh" (or watts) at the right.
     void LoadRow(int y, std::string label, long load) {
         Left(LabelX, y, SummaryFont::Heading, std::move(label));
-        Right(LoadX, y, SummaryFont::Heading, Format("%12li btuh", load));
+        Right(LoadX, y, SummaryFont::Heading, Heat(load, 12));
     }
+    std::string Heat(double btuh, int width, const char* unit = "btuh") const {
+        return q.Value(Quantity::HeatFlow, btuh, width, 0, unit);
+    }
+    std::string Temp(int32_t fahrenheit, int width) const {
+        return q.Value(Quantity::Temperature, fahrenheit, width, 0, "F");
+    }
+    // A right-aligned header value: an SI value is wider than its imperial field, so it drops
+    // the field's leading blanks, and a temperature the blank before its degree sign, rather
+    // than reach the label left of it.
+    void RightValue(int x, int y, std::string text) {
+        if (q.Metric()) {
+            text.erase(0, text.find_first_not_of(' '));
+            const auto degrees = text.find(" \xB0");
+            if (degrees != std::string::npos)
+                text.erase(degrees, 1);
+        }
+        Right(x, y, SummaryFont::Heading, std::move(text));
+    }
+    std::string Feet(double feet) const { return q.Value(Quantity::Length, feet, 6, 2, "ft"); }
     void Detail(int y, std::string text) { Left(LabelX, y, SummaryFont::Detail, std::move(text)); }
     // A heading ending where the column ending at detail character `end` of a detail row ends.
     void OverDetail(int y, int end, std::string text) {
@@ -47,25 +70,26 @@ void HeaderRows(PageWriter& w, const TJobHeader& h, const TSubmitter& submitter)
                   GetText(h.customer).c_str()));
     w.Left(72, 1, H, Format("Date: %s", GetText(h.jobDate).c_str()));
     w.Left(4, 2, H, "Design Ambient");
-    w.Right(26, 2, H, Format("%4i F", h.designAmbient));
+    w.RightValue(26, 2, w.Temp(h.designAmbient, 4));
     w.Left(34, 2, H, "Length No/So");
-    w.Right(55, 2, H, Format("%6.2f ft", static_cast<double>(h.length)));
+    w.RightValue(55, 2, w.Feet(h.length));
     w.Left(64, 2, H, "Run Hours");
     w.Right(80, 2, H, Format("%4i", h.runHours));
     w.Left(4, 3, H, "Box Temperature");
-    w.Right(26, 3, H, Format("%4i F", h.boxTemp));
+    w.RightValue(26, 3, w.Temp(h.boxTemp, 4));
     w.Left(34, 3, H, "Width Ea/We");
-    w.Right(55, 3, H, Format("%6.2f ft", static_cast<double>(h.width)));
+    w.RightValue(55, 3, w.Feet(h.width));
     w.Left(64, 3, H, "Rel Hum");
     w.Right(82, 3, H, Format("%4i %%", h.boxRelHum));
     w.Left(34, 4, H, "Height");
-    w.Right(55, 4, H, Format("%6.2f ft", static_cast<double>(h.height)));
+    w.RightValue(55, 4, w.Feet(h.height));
     w.Left(64, 4, H, "Safety");
     w.Right(82, 4, H, Format("%4i %%", h.safetyFactor));
     w.Left(2, 5, H, Format("submitted by: %s", GetText(submitter.companyName).c_str()));
 }
 
 int LoadSummaryRows(PageWriter& w, const JobImage& im) {
+    const QuantityText& q = w.q;
     const TLoadTotals& t = im.totals;
     int y = 7;
     w.LoadRow(y++, "PRODUCT LOAD", t.productLoad);
@@ -81,14 +105,18 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
             t.occupantLoad);
     if (t.glassDoorLoad > 0)
         w.LoadRow(y++,
-                  Format("GLASS DOOR LOAD %3i at %3i F adj/temp %s", im.glassDoors.doorCount,
-                         im.glassDoors.adjacentTemp, GetText(im.glassDoors.usageText).c_str()),
+                  Format("GLASS DOOR LOAD %3i at %s adj/temp %s", im.glassDoors.doorCount,
+                         w.Temp(im.glassDoors.adjacentTemp, 3).c_str(),
+                         GetText(im.glassDoors.usageText).c_str()),
                   t.glassDoorLoad);
     if (t.motorLoad > 0)
-        w.LoadRow(y++,
-                  Format("MOTOR HP LOAD %3i at %7.2f hp for %3i hrs", im.motors.motorCount,
-                         static_cast<double>(im.motors.motorHp), im.motors.hours),
-                  t.motorLoad);
+        w.LoadRow(
+            y++,
+            Format("MOTOR HP LOAD %3i at %s for %3i hrs", im.motors.motorCount,
+                   q.Value(Quantity::Power, static_cast<double>(im.motors.motorHp), 7, 2, "hp")
+                       .c_str(),
+                   im.motors.hours),
+            t.motorLoad);
     if (t.electricLoad > 0)
         w.LoadRow(y++,
                   Format("ELECTRICAL LOAD %10li watts for %3i hours ",
@@ -96,8 +124,11 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
                   t.electricLoad);
     if (t.lightingLoad > 0)
         w.LoadRow(y++,
-                  Format("LIGHTING LOAD %5.2f watts/sq/ft for %3i hours ",
-                         static_cast<double>(im.lighting.wattsPerSqFt), im.lighting.hours),
+                  Format("LIGHTING LOAD %s for %3i hours ",
+                         q.Value(Quantity::LightingDensity,
+                                 static_cast<double>(im.lighting.wattsPerSqFt), 5, 2, "watts/sq/ft")
+                             .c_str(),
+                         im.lighting.hours),
                   t.lightingLoad);
     if (im.userLoad.userLoad > 0)
         w.LoadRow(y++,
@@ -108,7 +139,15 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
     return y + 2;
 }
 
+// The daily figure beside a capacity: BTU a day with no unit word, or kWh a day.
+std::string DailyLoad(const QuantityText& q, double btu) {
+    if (!q.Metric())
+        return q.Number(Quantity::Energy, btu, 12, 0);
+    return q.Value(Quantity::Energy, btu, 10, 0, "");
+}
+
 int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state, int y) {
+    const QuantityText& q = w.q;
     const TUnitSelection& u = im.unit;
     if (u.unitSelected == 0)
         return y + 2;
@@ -119,85 +158,116 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
            Format("Unit: %3i ea %8s %20s", u.unitCount, GetText(u.unitBrand).c_str(),
                   GetText(u.unitModel).c_str()));
     w.Left(2, y + 3, D,
-           Format("%10li btuh @ %5.2f run hours   %3i F ambient  %3i F suction",
-                  static_cast<long>(u.unitCapacity), static_cast<double>(u.unitRunHours),
-                  im.header.designAmbient, u.suctionTemp));
+           Format("%s @ %5.2f run hours   %s ambient  %s suction",
+                  w.Heat(u.unitCapacity, 10).c_str(), static_cast<double>(u.unitRunHours),
+                  w.Temp(im.header.designAmbient, 3).c_str(), w.Temp(u.suctionTemp, 3).c_str()));
     w.Left(6, y + 4, D,
-           Format("  design %10li BTUH at %5.2f run hrs %12.0f Daily Load",
-                  static_cast<long>(im.totals.totalLoad), static_cast<double>(im.header.runHours),
-                  DailyDesignLoad(im)));
+           Format("  design %s at %5.2f run hrs %s Daily Load",
+                  w.Heat(im.totals.totalLoad, 10, "BTUH").c_str(),
+                  static_cast<double>(im.header.runHours),
+                  DailyLoad(q, DailyDesignLoad(im)).c_str()));
     w.Left(6, y + 5, D,
-           Format("selected %10li BTUH at %5.2f run hrs %12.0f Daily Load",
-                  static_cast<long>(u.unitCapacity), static_cast<double>(u.unitRunHours),
-                  state.dailyCapacity));
+           Format("selected %s at %5.2f run hrs %s Daily Load",
+                  w.Heat(u.unitCapacity, 10, "BTUH").c_str(), static_cast<double>(u.unitRunHours),
+                  DailyLoad(q, state.dailyCapacity).c_str()));
     int last = y + 5;
     const TCoilSelection& c = im.coil;
     if (c.coilSelected != 0) {
         last = y + 6;
-        w.Left(2, last, H,
-               Format("Coil: %3i ea %s %s  %5.2f TD  %s defrost %s ", c.coilCount,
-                      GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
-                      static_cast<double>(c.coilTD), GetText(c.defrostType).c_str(),
-                      GetText(c.coilStyle).c_str()));
+        w.Left(
+            2, last, H,
+            Format("Coil: %3i ea %s %s  %s TD  %s defrost %s ", c.coilCount,
+                   GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
+                   q.Number(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2).c_str(),
+                   GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()));
     }
     return last + 1 + 3;
 }
 
 int InfiltrationRows(PageWriter& w, const JobImage& im, int y) {
+    const QuantityText& q = w.q;
     w.LoadRow(y++, "INFILTRATION LOAD", im.infiltration.infiltrationLoad);
     const TInfiltration& inf = im.infiltration;
     if (inf.airChangeMethod != 0) {
         w.Detail(y++, Format("Average Air Change Method %10s", GetText(inf.usageText).c_str()));
-        w.Detail(y++,
-                 Format("%5.2f Air Changes %3i F @ %3iRH%% acFact %5.2f",
-                        static_cast<double>(inf.usageFactor) * inf.airChanges,
-                        im.airChangeEntry.infiltratingTemp, im.airChangeEntry.infiltratingRelHum,
-                        static_cast<double>(inf.heatPerCubicFoot)));
+        w.Detail(y++, Format("%5.2f Air Changes %s @ %3iRH%% acFact %s",
+                             static_cast<double>(inf.usageFactor) * inf.airChanges,
+                             w.Temp(im.airChangeEntry.infiltratingTemp, 3).c_str(),
+                             im.airChangeEntry.infiltratingRelHum,
+                             q.Tagged(Quantity::HeatPerVolume,
+                                      static_cast<double>(inf.heatPerCubicFoot), 5, 2)
+                                 .c_str()));
     } else {
         const TAirVelocityEntry& v = im.airVelocityEntry;
-        w.Detail(y++, Format("Air Velocity Method  %3i F @ %3iRH%% ", v.infiltratingTemp,
-                             v.infiltratingRelHum));
-        w.Detail(y++, Format("%3d Doors:%7.2f W  %7.2f H  %3i open/Min", v.doorCount,
-                             static_cast<double>(v.doorWidth), static_cast<double>(v.doorHeight),
-                             v.openMinutes));
-        w.Detail(y++, Format("%3i F @ %3i RH%% %2i protDev", v.infiltratingTemp,
-                             v.infiltratingRelHum, v.deviceEfficiency));
+        const std::string temp = w.Temp(v.infiltratingTemp, 3);
+        w.Detail(y++,
+                 Format("Air Velocity Method  %s @ %3iRH%% ", temp.c_str(), v.infiltratingRelHum));
+        w.Detail(y++,
+                 Format(q.Metric() ? "%3d Doors:%s m W  %s m H  %3i open/Min"
+                                   : "%3d Doors:%s W  %s H  %3i open/Min",
+                        v.doorCount,
+                        q.Number(Quantity::Length, static_cast<double>(v.doorWidth), 7, 2).c_str(),
+                        q.Number(Quantity::Length, static_cast<double>(v.doorHeight), 7, 2).c_str(),
+                        v.openMinutes));
+        w.Detail(y++, Format("%s @ %3i RH%% %2i protDev", temp.c_str(), v.infiltratingRelHum,
+                             v.deviceEfficiency));
     }
     return y + 2;
 }
 
+// One surface row of the wall block, and where its columns end: thickness, adjacent
+// temperature with its unit, factor with its kind, load.
+struct SurfaceRow {
+    std::string text;
+    int ends[4] = {};
+};
+
+SurfaceRow MakeSurfaceRow(const QuantityText& q, int index, const TSurface& s) {
+    static constexpr const char* labels[SurfaceCount] = {"North 1  ", "South 2  ", "East  3  ",
+                                                         "West  4  ", "Roof     ", "Floor    "};
+    SurfaceRow row;
+    const std::string thickness =
+        q.Number(Quantity::Thickness, static_cast<double>(s.thickness), 6, 2);
+    row.text =
+        Format("%s%26s %*s", labels[index], GetText(s.insulationName).c_str(),
+               static_cast<int>(thickness.size()), s.factorKind == 'K' ? thickness.c_str() : "");
+    row.ends[0] = static_cast<int>(row.text.size());
+    row.text += "  " + q.Value(Quantity::Temperature, s.adjacentTemp, 5, 0, "F");
+    row.ends[1] = static_cast<int>(row.text.size());
+    row.text += Format(" %c  ", s.sunAllowance > 0 ? '*' : ' ') +
+                q.Number(s.factorKind == 'K' ? Quantity::KFactor : Quantity::UFactor,
+                         static_cast<double>(s.factor), 6, 2) +
+                s.factorKind;
+    row.ends[2] = static_cast<int>(row.text.size());
+    row.text += " " + q.Number(Quantity::HeatFlow, s.hourlyGain, 11, 0);
+    row.ends[3] = static_cast<int>(row.text.size());
+    return row;
+}
+
 int WallRows(PageWriter& w, const JobImage& im, int y) {
-    static constexpr const char* formats[SurfaceCount] = {
-        "North 1  %26s %6s  %5i F %c  %6.2f%c %11li", "South 2  %26s %6s  %5i F %c  %6.2f%c %11li",
-        "East  3  %26s %6s  %5i F %c  %6.2f%c %11li", "West  4  %26s %6s  %5i F %c  %6.2f%c %11li",
-        "Roof     %26s %6s  %5i F %c  %6.2f%c %11li", "Floor    %26s %6s  %5i F %c  %6.2f%c %11li",
-    };
-    // Where each column of the surface rows ends, in characters of those rows: thickness,
-    // adjacent temperature with its "F", factor with its kind, load.
-    static constexpr std::pair<const char*, int> headings[] = {
-        {"Inches", 42}, {"adj/temp", 51}, {"factor", 62}, {"btuh", 74}};
+    const QuantityText& q = w.q;
     w.LoadRow(y++, "WALL GAIN - INSULATION LOAD", im.totals.wallLoad);
     w.Right(12, y, SummaryFont::Heading, "Insulation");
-    for (const auto& [heading, end] : headings)
-        w.OverDetail(y, end, heading);
-    ++y;
+    const int headingRow = y++;
     bool sun = false;
+    SurfaceRow row;
     for (int i = 0; i < SurfaceCount; ++i) {
         const TSurface& s = im.surfaces[i];
-        const std::string inches =
-            s.factorKind == 'K' ? Format("%6.2f", static_cast<double>(s.thickness)) : "      ";
-        const char mark = s.sunAllowance > 0 ? '*' : ' ';
-        sun = sun || mark == '*';
-        w.Detail(y++, Format(formats[i], GetText(s.insulationName).c_str(), inches.c_str(),
-                             s.adjacentTemp, mark, static_cast<double>(s.factor), s.factorKind,
-                             static_cast<long>(s.hourlyGain)));
+        row = MakeSurfaceRow(q, i, s);
+        sun = sun || s.sunAllowance > 0;
+        w.Detail(y++, row.text);
     }
+    const char* headings[] = {q.Metric() ? "mm" : "Inches", "adj/temp", "factor",
+                              q.Unit(Quantity::HeatFlow, "btuh")};
+    for (int column = 0; column < 4; ++column)
+        w.OverDetail(headingRow, row.ends[column], headings[column]);
     if (sun)
         w.Left(40, y++, SummaryFont::Detail, "* includes Allowance for Sun Effect");
     return y + 1;
 }
 
 void ProductRows(PageWriter& w, const JobImage& im, int y) {
+    const QuantityText& q = w.q;
     const auto H = SummaryFont::Heading;
     w.LoadRow(y, "PRODUCT LOADS", im.totals.productLoad);
     for (const TProductSlot& p : im.products) {
@@ -205,38 +275,49 @@ void ProductRows(PageWriter& w, const JobImage& im, int y) {
             continue;
         ++y;
         w.Left(2, y, H, GetText(p.productName));
-        w.Right(50, y, H, Format(" in at %3i deg F %3i hr/pd", p.enteringTemp, p.pulldownHours));
+        w.Right(50, y, H,
+                Format(" in at %s %3i hr/pd",
+                       q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "deg F").c_str(),
+                       p.pulldownHours));
         w.Right(68, y, H,
-                Format("%12li lbs%c", static_cast<long>(p.productWeight),
+                Format("%s%c", q.Value(Quantity::Mass, p.productWeight, 12, 0, "lbs").c_str(),
                        static_cast<int>(ShownChar(p.estimateMark))));
-        w.Right(LoadX, y, H, Format("%12li btuh", static_cast<long>(p.slotLoad)));
-        w.Detail(++y, Format("Specific Heat Above Freezing        %6.2f factor %10li btuh",
-                             static_cast<double>(p.specHeatAbove), static_cast<long>(p.aboveLoad)));
-        w.Detail(++y, Format("Specific Heat Below Freezing        %6.2f factor %10li btuh",
-                             static_cast<double>(p.specHeatBelow), static_cast<long>(p.belowLoad)));
+        w.Right(LoadX, y, H, w.Heat(p.slotLoad, 12));
+        const auto factor = [&q](Quantity quantity, double value, int decimals) {
+            return q.Value(quantity, value, 6, decimals, "factor");
+        };
+        w.Detail(++y, Format("Specific Heat Above Freezing        %s %s",
+                             factor(Quantity::SpecificHeat, p.specHeatAbove, 2).c_str(),
+                             w.Heat(p.aboveLoad, 10).c_str()));
+        w.Detail(++y, Format("Specific Heat Below Freezing        %s %s",
+                             factor(Quantity::SpecificHeat, p.specHeatBelow, 2).c_str(),
+                             w.Heat(p.belowLoad, 10).c_str()));
         if (p.latentLoad > 0)
-            w.Detail(++y, Format("Latent Heat of Fusion               %6i factor %10li btuh",
-                                 p.latentHeat, static_cast<long>(p.latentLoad)));
+            w.Detail(++y, Format("Latent Heat of Fusion               %s %s",
+                                 factor(Quantity::LatentHeat, p.latentHeat, 0).c_str(),
+                                 w.Heat(p.latentLoad, 10).c_str()));
         if (p.respLoad > 0)
-            w.Detail(++y, Format("Heat of Respiration %10li lbs  %6.2f factor %10li btuh",
-                                 static_cast<long>(p.respWeight), static_cast<double>(p.respFactor),
-                                 static_cast<long>(p.respLoad)));
+            w.Detail(++y, Format("Heat of Respiration %s  %s %s",
+                                 q.Value(Quantity::Mass, p.respWeight, 10, 0, "lbs").c_str(),
+                                 factor(Quantity::Respiration, p.respFactor, 2).c_str(),
+                                 w.Heat(p.respLoad, 10).c_str()));
         if (p.calcFlag == 2)
-            w.Detail(++y, Format("%6li pkgs @ %8.2f lb/pkg/material %11li btuh/pkg/material",
-                                 static_cast<long>(p.quantity), static_cast<double>(p.pkgWeight),
-                                 static_cast<long>(p.pkgLoad)));
+            w.Detail(++y, Format("%6li pkgs @ %s/pkg/material %s/pkg/material",
+                                 static_cast<long>(p.quantity),
+                                 q.Value(Quantity::Mass, p.pkgWeight, 8, 2, "lb", 2).c_str(),
+                                 w.Heat(p.pkgLoad, 11).c_str()));
         else if (p.calcFlag == 3)
-            w.Detail(++y, Format("%6li pkgs @ %9.2f lbs/per/pkg", static_cast<long>(p.quantity),
-                                 static_cast<double>(p.grossWeight)));
+            w.Detail(++y, Format("%6li pkgs @ %s/per/pkg", static_cast<long>(p.quantity),
+                                 q.Value(Quantity::Mass, p.grossWeight, 9, 2, "lbs", 2).c_str()));
     }
 }
 
 } // namespace
 
 SummaryPage BuildSummaryPage(const Job& job, const EquipmentState& state,
-                             const TSubmitter& submitter) {
+                             const TSubmitter& submitter, UnitSystem units) {
     const JobImage& im = job.image;
-    PageWriter w;
+    PageWriter w(units);
     HeaderRows(w, im.header, submitter);
     int y = LoadSummaryRows(w, im);
     y = EquipmentRows(w, im, state, y);
@@ -244,18 +325,19 @@ SummaryPage BuildSummaryPage(const Job& job, const EquipmentState& state,
     y = WallRows(w, im, y);
     ProductRows(w, im, y);
     w.Left(34, 5, SummaryFont::Heading,
-           Format("TOTAL LOAD CALCULATION: %12li BTUH", static_cast<long>(im.totals.totalLoad)));
+           "TOTAL LOAD CALCULATION: " + w.Heat(im.totals.totalLoad, 12, "BTUH"));
     return w.Take();
 }
 
-SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& submitter) {
+SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& submitter,
+                           UnitSystem units) {
     if (job.image.flags.jobLoaded == 0)
         return {};
     RefreshLoads(job);
     if (job.image.totals.wallLoad < 1)
         return {};
     CheckUnitSelection(job, state);
-    return BuildSummaryPage(job, state, submitter);
+    return BuildSummaryPage(job, state, submitter, units);
 }
 
 std::string SummaryAsText(const SummaryPage& page) {

@@ -2,6 +2,7 @@
 // The load summary page: every text of the on-screen summary with its position, as a list the
 // window paints (x in column widths, y in line heights) and the command-line tool prints.
 
+#include "calc/UnitConversion.h"
 #include "equipment/EquipmentState.h"
 #include "job/Job.h"
 #include "job/Submitter.h"
@@ -27,11 +28,12 @@ using SummaryPage = std::vector<SummaryItem>;
 
 // What drawing the summary does: nothing without a job; otherwise recalculate, then nothing
 // more when the wall load is below 1; otherwise re-check the unit and lay out the page.
-SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& submitter);
+SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& submitter,
+                           UnitSystem units = UnitSystem::Imperial);
 
 // The page of a job that has just been recalculated and re-checked.
 SummaryPage BuildSummaryPage(const Job& job, const EquipmentState& state,
-                             const TSubmitter& submitter);
+                             const TSubmitter& submitter, UnitSystem units = UnitSystem::Imperial);
 
 // The page on a text grid, one line per row (for the command-line tool). A text that would run
 // into the next text of its row is cut a column before it.

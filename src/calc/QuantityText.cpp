@@ -1,0 +1,42 @@
+#include "calc/QuantityText.h"
+
+#include "calc/PrintfText.h"
+
+#include <algorithm>
+
+namespace {
+
+// Characters that the decimals take: none, or the point and the digits.
+int DecimalsWidth(int decimals) {
+    return decimals > 0 ? decimals + 1 : 0;
+}
+
+} // namespace
+
+std::string QuantityText::Number(Quantity quantity, double imperial, int width, int decimals,
+                                 int siDecimals) const {
+    if (!Metric())
+        return Format("%*.*f", width, decimals, imperial);
+    if (siDecimals < 0)
+        siDecimals = SiDecimals(quantity);
+    const int siWidth = std::max(0, width - DecimalsWidth(decimals) + DecimalsWidth(siDecimals));
+    return Format("%*.*f", siWidth, siDecimals, ToSi(quantity, imperial));
+}
+
+const char* QuantityText::Unit(Quantity quantity, const char* imperialUnit) const {
+    return Metric() ? UnitSymbol(quantity, UnitSystem::Metric) : imperialUnit;
+}
+
+std::string QuantityText::Tagged(Quantity quantity, double imperial, int width,
+                                 int decimals) const {
+    std::string text = Number(quantity, imperial, width, decimals);
+    if (Metric())
+        text = text + " " + UnitSymbol(quantity, UnitSystem::Metric);
+    return text;
+}
+
+std::string QuantityText::Value(Quantity quantity, double imperial, int width, int decimals,
+                                const char* imperialUnit, int siDecimals) const {
+    return Number(quantity, imperial, width, decimals, siDecimals) + " " +
+           Unit(quantity, imperialUnit);
+}
