@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "SampleJobFolder.h"
 #include "TempFolder.h"
 #include "cli/SampleJob.h"
 #include "job/JobFile.h"
@@ -10,17 +11,7 @@
 
 namespace {
 
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Job job;
-        ASSERT_TRUE(BuildSampleJob(job).ok);
-        ASSERT_TRUE(WriteJobFile(job, dir.File("sample.kvj")).ok);
-        total = job.image.totals.totalLoad;
-    }
-    TempFolder dir;
-    int total = 0;
-};
+using Cli = SampleJobFolder;
 
 TEST_F(Cli, TotalsAsJsonCarriesEveryKey) {
     const CliRun run = RunCli("totals " + dir.File("sample.kvj") + " --json");

@@ -1,8 +1,6 @@
 // quelbox-cli --units: the same job in watts and degrees Celsius.
 #include "CliRun.h"
-#include "TempFolder.h"
-#include "cli/SampleJob.h"
-#include "job/JobFile.h"
+#include "SampleJobFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,19 +13,7 @@ using ::testing::HasSubstr;
 
 namespace {
 
-class CliUnits : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Job job;
-        ASSERT_TRUE(BuildSampleJob(job).ok);
-        ASSERT_TRUE(WriteJobFile(job, dir.File("sample.kvj")).ok);
-        total = job.image.totals.totalLoad;
-        wall = job.image.totals.wallLoad;
-    }
-    TempFolder dir;
-    long total = 0;
-    long wall = 0;
-};
+using CliUnits = SampleJobFolder;
 
 std::string Watts(long btuh) {
     return std::to_string(std::lround(btuh * 0.29307107));
@@ -41,7 +27,7 @@ TEST_F(CliUnits, TotalsInWattsNameTheirUnits) {
     ASSERT_EQ(si.status, 0) << si.out;
     EXPECT_THAT(si.out, HasSubstr("{\"units\": \"si\", "));
     EXPECT_THAT(si.out, HasSubstr("\"totalLoad\": " + Watts(total) + ","));
-    EXPECT_THAT(si.out, HasSubstr("\"wallLoad\": " + Watts(wall) + ","));
+    EXPECT_THAT(si.out, HasSubstr("\"wallLoad\": " + Watts(sample.image.totals.wallLoad) + ","));
     // 16 run hours a day: the daily load in kWh to one decimal.
     char daily[32];
     std::snprintf(daily, sizeof daily, "%.1f", 16.0 * total * 1055.05585262 / 3.6e6);

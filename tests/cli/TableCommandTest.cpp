@@ -1,6 +1,7 @@
 // quelbox-cli table import and export, run as a user runs them.
 
 #include "CliRun.h"
+#include "SampleJobFolder.h"
 #include "TempFolder.h"
 #include "WriteFaults.h"
 #include "cli/SampleJob.h"
@@ -24,13 +25,12 @@ void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-class CliTable : public ::testing::Test {
+class CliTable : public SampleJobFolder {
 protected:
     void SetUp() override {
-        Job job;
-        ASSERT_TRUE(BuildSampleJob(job).ok);
-        ASSERT_TRUE(WriteJobFile(job, dir.File("sample.kvj")).ok);
-        total = job.image.totals.totalLoad;
+        SampleJobFolder::SetUp();
+        if (HasFatalFailure())
+            return;
         std::string message;
         ASSERT_TRUE(
             RestoreMissingTable(dir.Path(), ReferenceTable::Units, ShippedTableFolders(), message))
@@ -38,8 +38,6 @@ protected:
         shippedUnits = ReadBytes(dir.File("UNITS.DAT"));
     }
     std::string Dir() const { return " --dir " + dir.Path(); }
-    TempFolder dir;
-    int total = 0;
     std::vector<unsigned char> shippedUnits;
 };
 
