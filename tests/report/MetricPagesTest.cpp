@@ -44,7 +44,8 @@ void FillEveryBlock(ReportFixture& f, bool extreme) {
     t.lightingLoad = extreme ? big : 120;
     t.safetyLoad = extreme ? big : 400;
     t.totalLoad = extreme ? big : 12345;
-    t.wallLoad = extreme ? big : t.wallLoad;
+    if (extreme) // packed fields: assigned, never bound to a reference
+        t.wallLoad = big;
     im.header.boxTemp = extreme ? -40 : 35;
     im.header.designAmbient = extreme ? 120 : 95;
     im.header.length = extreme ? 999.99 : 12.5;
@@ -63,7 +64,8 @@ void FillEveryBlock(ReportFixture& f, bool extreme) {
     im.lighting.wattsPerSqFt = extreme ? 30.0 : 1.5;
     im.surfaces[0].sunAllowance = 4;
     for (TSurface& s : im.surfaces)
-        s.hourlyGain = extreme ? big : s.hourlyGain;
+        if (extreme)
+            s.hourlyGain = big;
     im.unit.unitSelected = 1;
     im.unit.unitCount = 2;
     im.unit.suctionTemp = extreme ? -45 : 25;
