@@ -94,21 +94,10 @@ void NewJobCommand(AppState& state, JobUi& ui) {
     if (const std::optional<int32_t> boxTemp = ui.askBoxTemperature()) {
         TJobHeader& header = job.image.header;
         header.boxTemp = *boxTemp;
-        Table* insul = state.tables.get(ReferenceTable::Insul);
-        if (header.boxTemp > 32)
-            ApplyCoolerDefaults(job, state.defaults, insul);
-        else
-            ApplyFreezerDefaults(job, state.defaults, insul);
+        ApplyBoxDefaults(job, state.defaults, state.tables.get(ReferenceTable::Insul));
         job.run.newJob = true;
-        if (ui.runJobInformation(job) && header.volume > 0.0) {
-            job.run.storageWeight = EstimateProductCapacity(header);
-            job.run.untitled = job.run.modified = true;
-            job.image.flags.jobLoaded = 1;
-            ResetProducts(job.image, header.boxTemp);
-            job.image.products[0].productWeight = job.run.storageWeight;
-            job.image.products[0].quantity = job.run.storageWeight;
-            job.run.fileName = GetText(header.jobName);
-        }
+        if (ui.runJobInformation(job) && header.volume > 0.0)
+            CompleteNewJob(job);
     }
     state.caption = JobCaption(job.run);
 }

@@ -1,6 +1,5 @@
 #include "cli/NewJob.h"
 
-#include "calc/ProductLoad.h"
 #include "calc/Totals.h"
 #include "job/FixedText.h"
 #include "tables/JobDefaults.h"
@@ -42,22 +41,12 @@ bool MakeNewJob(Job& job, const NewJobBox& box, const std::string& defaultsPath,
     job.run.fileName.clear();
     TJobHeader& h = job.image.header;
     h.boxTemp = box.boxTemp;
-    Note(h.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul)
-                        : ApplyFreezerDefaults(job, defaults, insul),
-         warnings);
+    Note(ApplyBoxDefaults(job, defaults, insul), warnings);
     job.run.newJob = true;
     EnterJobInformation(job, box);
     if (!(h.volume > 0.0))
         return false;
-
-    job.run.storageWeight = EstimateProductCapacity(h);
-    job.run.untitled = true;
-    job.run.modified = true;
-    job.image.flags.jobLoaded = 1;
-    ResetProducts(job.image, h.boxTemp);
-    job.image.products[0].productWeight = job.run.storageWeight;
-    job.image.products[0].quantity = job.run.storageWeight;
-    job.run.fileName = GetText(h.jobName);
+    CompleteNewJob(job);
     RefreshLoads(job);
     return true;
 }

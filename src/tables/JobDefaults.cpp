@@ -1,5 +1,6 @@
 #include "tables/JobDefaults.h"
 
+#include "calc/ProductLoad.h"
 #include "job/ClearJob.h"
 #include "job/DefaultsFile.h"
 #include "job/FixedText.h"
@@ -178,4 +179,21 @@ FileResult SaveDefaultsFromDialog(TDefaults& defaults, const DefaultsDialogValue
     defaults.designRelHum = values.designRelHum;
     defaults.defaultBoxRelHum = values.defaultBoxRelHum;
     return WriteDefaultsFile(defaults, defaultsPath);
+}
+
+FileResult ApplyBoxDefaults(Job& job, const TDefaults& defaults, Table* insul) {
+    return job.image.header.boxTemp > 32 ? ApplyCoolerDefaults(job, defaults, insul)
+                                         : ApplyFreezerDefaults(job, defaults, insul);
+}
+
+void CompleteNewJob(Job& job) {
+    const TJobHeader& h = job.image.header;
+    job.run.storageWeight = EstimateProductCapacity(h);
+    job.run.untitled = true;
+    job.run.modified = true;
+    job.image.flags.jobLoaded = 1;
+    ResetProducts(job.image, h.boxTemp);
+    job.image.products[0].productWeight = job.run.storageWeight;
+    job.image.products[0].quantity = job.run.storageWeight;
+    job.run.fileName = GetText(h.jobName);
 }

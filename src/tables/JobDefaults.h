@@ -36,6 +36,12 @@ FileResult ResetJobToDefaults(Job& job, TDefaults& defaults, const std::string& 
 // the floor takes the construction's own values at row 0 and the result says so.
 FileResult ApplyCoolerDefaults(Job& job, const TDefaults& defaults, Table* insul);
 FileResult ApplyFreezerDefaults(Job& job, const TDefaults& defaults, Table* insul);
+// New Job's choice by the box temperature in the header: a cooler above 32 F, else a freezer.
+FileResult ApplyBoxDefaults(Job& job, const TDefaults& defaults, Table* insul);
+
+// A new job whose Job Information was confirmed with a volume: loaded, untitled and modified,
+// the product slots reset with the storage-weight estimate in product 1, named after the job.
+void CompleteNewJob(Job& job);
 
 // What "&Save" of the defaults dialog stores.
 struct DefaultsDialogValues {

@@ -3,11 +3,9 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-CliRun RunCli(const std::string& args, bool stderrToo) {
-    const std::string command =
-        std::string(QUELBOX_CLI) + " " + args + (stderrToo ? " 2>&1" : " 2>/dev/null");
-    FILE* pipe = ::popen(command.c_str(), "r");
-    CliRun run{-1, {}};
+ShellRun RunShell(const std::string& command, bool stderrToo) {
+    ShellRun run;
+    FILE* pipe = ::popen((command + (stderrToo ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
     if (!pipe)
         return run;
     char buffer[4096];
@@ -17,4 +15,8 @@ CliRun RunCli(const std::string& args, bool stderrToo) {
     const int raw = ::pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
+}
+
+CliRun RunCli(const std::string& args, bool stderrToo) {
+    return RunShell(std::string(QUELBOX_CLI) + " " + args, stderrToo);
 }

@@ -1,5 +1,6 @@
 // quelbox-cli report: the PDF it writes, read back with pdftotext -bbox, and its exit codes.
 
+#include "CliRun.h"
 #include "TempFolder.h"
 #include "calc/Totals.h"
 #include "cli/SampleJob.h"
@@ -17,27 +18,8 @@
 
 namespace {
 
-struct ShellRun {
-    int status = -1;
-    std::string out;
-};
-
-ShellRun Shell(const std::string& command) {
-    ShellRun run;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
 ShellRun Report(const std::string& args) {
-    return Shell(std::string(QUELBOX_CLI) + " report " + args);
+    return RunCli("report " + args);
 }
 
 struct Word {
@@ -48,7 +30,7 @@ struct Word {
 
 // Every word of the PDF with its box in points from the sheet's top-left corner.
 std::vector<Word> ReadWords(const std::string& pdf) {
-    const ShellRun run = Shell("pdftotext -bbox '" + pdf + "' -");
+    const ShellRun run = RunShell("pdftotext -bbox '" + pdf + "' -");
     std::vector<Word> words;
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
@@ -91,7 +73,7 @@ constexpr double tolerance = 0.25; // points, under 0.004 inch
 class ReportPdf : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (Shell("command -v pdftotext").status != 0)
+        if (RunShell("command -v pdftotext").status != 0)
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         BuildSampleJob(job);
         ASSERT_TRUE(WriteJobFile(job, dir.File("sample.kvj")).ok);

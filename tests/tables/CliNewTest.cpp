@@ -1,5 +1,6 @@
 // quelbox-cli new: a job made as New Job makes it after its dialogs.
 
+#include "CliRun.h"
 #include "TableTestSupport.h"
 #include "TempFolder.h"
 #include "job/DefaultsFile.h"
@@ -17,26 +18,6 @@
 namespace {
 
 using ::testing::HasSubstr;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& args) {
-    const std::string command = std::string(QUELBOX_CLI) + " " + args + " 2>&1";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
 
 std::string SurfaceName(const TSurface& s) {
     std::string name(s.insulationName, sizeof s.insulationName);

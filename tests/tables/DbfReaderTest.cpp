@@ -1,36 +1,20 @@
 // The tables this program writes must open in an independent dBASE reader (python3-dbfread).
 
+#include "CliRun.h"
 #include "TableTestSupport.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Reading {
-    int status = -1;
-    std::string out;
-};
+using Reading = ShellRun;
 
 // Runs the reader script on a table; it prints one line per live record, or fails.
 Reading ReadWithDbfread(const std::string& path) {
-    const std::string command =
-        std::string("/usr/bin/python3 ") + QUELBOX_DBF_CHECK + " '" + path + "' 2>&1";
-    Reading reading;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return reading;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        reading.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    reading.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return reading;
+    return RunShell(std::string("/usr/bin/python3 ") + QUELBOX_DBF_CHECK + " '" + path + "'");
 }
 
 TEST(DbfReader, ReadsAWrittenAndAPackedTable) {
