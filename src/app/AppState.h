@@ -3,6 +3,7 @@
 // open reference tables, the equipment search state, the spot entries and the recent files. The
 // main window owns one and passes it to every operation.
 
+#include "calc/UnitConversion.h"
 #include "equipment/EquipmentState.h"
 #include "equipment/SpotSearch.h"
 #include "job/Defaults.h"
@@ -30,6 +31,7 @@ struct AppState {
     SpotEntries spot;
     std::vector<std::string> recentFiles; // most recent first, at most RecentFileCount
     std::string caption = StartCaption;
+    UnitSystem units = UnitSystem::Imperial; // how quantities are shown and entered
 
     std::string pathOf(const char* fileName) const { return (folder / fileName).string(); }
     bool jobLoaded() const { return job.image.flags.jobLoaded == 1; }

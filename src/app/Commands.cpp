@@ -142,6 +142,13 @@ const std::array Commands{
                 E::Loaded,
                 C::LightingEntered,
                 {}},
+    CommandInfo{MetricUnits,
+                "&Metric Units",
+                "Show and enter quantities in SI units: \u00B0C, m, kg, W",
+                M::View,
+                E::Always,
+                C::MetricUnits,
+                {}},
     CommandInfo{UnitSearch, "&Unit Search", "Search the Condensing Units for the Design Load",
                 M::Equipment, E::Loaded, C::UnitSelected, Units},
     CommandInfo{CoilSearch, "&Coil Search", "Search the Evaporator Coils for the Selected Unit",
@@ -211,6 +218,8 @@ bool Checked(CheckRule rule, const AppState& state, bool toolBarVisible) {
         return state.job.image.unit.unitSelected != 0;
     case C::CoilSelected:
         return state.job.image.coil.coilSelected != 0;
+    case C::MetricUnits:
+        return state.units == UnitSystem::Metric;
     case C::ToolBarVisible:
         return toolBarVisible;
     }

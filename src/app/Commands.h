@@ -33,6 +33,7 @@ enum class CommandId {
     MotorLoads,
     ElectricLoads,
     Lighting,
+    MetricUnits,
     UnitSearch,
     CoilSearch,
     SpotUnit,
@@ -43,7 +44,17 @@ enum class CommandId {
     ToolBar,
 };
 
-enum class CommandMenu { File, Product, WallGain, Infiltration, Misc, Equipment, TopLevel, Help };
+enum class CommandMenu {
+    File,
+    Product,
+    WallGain,
+    Infiltration,
+    Misc,
+    View,
+    Equipment,
+    TopLevel,
+    Help
+};
 
 enum class EnableRule { Always, Loaded, NotLoaded, UnitSelected };
 
@@ -61,6 +72,7 @@ enum class CheckRule {
     LightingEntered,
     UnitSelected,
     CoilSelected,
+    MetricUnits,
     ToolBarVisible,
 };
 

@@ -24,7 +24,7 @@ void UnitSearchCommand(AppState& state, QWidget* parent) {
         return;
     // The search works on the totals of the current inputs, as the summary shows them.
     RefreshJob(state.job, state.equipment);
-    if (!UnitSelectionDialog(state.job, state.equipment, parent))
+    if (!UnitSelectionDialog(state.job, state.equipment, parent, state.units))
         return;
     if (!SearchUnits(state.job, *units, state.equipment))
         return;
@@ -47,7 +47,7 @@ void CoilSearchCommand(AppState& state, QWidget* parent) {
 
 void SpotUnitCommand(AppState& state, QWidget* parent) {
     Table* units = state.tables.get(ReferenceTable::Units);
-    if (units == nullptr || !RunSpotUnitDialog(state.spot, parent))
+    if (units == nullptr || !RunSpotUnitDialog(state.spot, parent, state.units))
         return;
     const bool found = SpotUnitSearch(
         state.job, *units, state.equipment, state.spot,
@@ -58,7 +58,7 @@ void SpotUnitCommand(AppState& state, QWidget* parent) {
 
 void SpotCoilCommand(AppState& state, QWidget* parent) {
     Table* coils = state.tables.get(ReferenceTable::Coils);
-    if (coils == nullptr || !RunSpotCoilDialog(state.spot, parent))
+    if (coils == nullptr || !RunSpotCoilDialog(state.spot, parent, state.units))
         return;
     const bool found = SpotCoilSearch(
         state.job, *coils, state.equipment, state.spot,

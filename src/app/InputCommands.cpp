@@ -22,19 +22,19 @@ void SunAllowanceCommand(AppState& state, QWidget* parent) {
 }
 
 void AirChangeMethodCommand(AppState& state, QWidget* parent) {
-    MarkIf(state, RunAirChangeDialog(state.job.image, parent));
+    MarkIf(state, RunAirChangeDialog(state.job.image, parent, state.units));
 }
 
 void AirVelocityMethodCommand(AppState& state, QWidget* parent) {
-    MarkIf(state, RunAirVelocityDialog(state.job.image, parent));
+    MarkIf(state, RunAirVelocityDialog(state.job.image, parent, state.units));
 }
 
 void GlassDoorsLoadCommand(AppState& state, QWidget* parent) {
-    MarkIf(state, RunGlassDoorDialog(state.job.image, parent));
+    MarkIf(state, RunGlassDoorDialog(state.job.image, parent, state.units));
 }
 
 void MotorLoadsCommand(AppState& state, QWidget* parent) {
-    MarkIf(state, RunMotorDialog(state.job.image, parent));
+    MarkIf(state, RunMotorDialog(state.job.image, parent, state.units));
 }
 
 void ElectricLoadsCommand(AppState& state, QWidget* parent) {
@@ -42,12 +42,12 @@ void ElectricLoadsCommand(AppState& state, QWidget* parent) {
 }
 
 void LightingCommand(AppState& state, QWidget* parent) {
-    MarkIf(state, RunLightingDialog(state.job.image, parent));
+    MarkIf(state, RunLightingDialog(state.job.image, parent, state.units));
 }
 
 void UserLoadEntryCommand(AppState& state, QWidget* parent) {
     JobImage& image = state.job.image;
-    MarkIf(state, RunUserLoadDialog(image, parent));
+    MarkIf(state, RunUserLoadDialog(image, parent, state.units));
     image.flags.userLoadEntered = image.userLoad.userLoad > 0 ? 1 : 0;
 }
 
@@ -56,20 +56,20 @@ void OccupantsCommand(AppState& state, QWidget* parent) {
 }
 
 void LatentRangeCommand(AppState& state, QWidget* parent) {
-    RunLatentDialog(state.job.image, parent);
+    RunLatentDialog(state.job.image, parent, state.units);
 }
 
 void SelectInsulationCommand(AppState& state, QWidget* parent) {
     if (Table* insul = state.tables.get(ReferenceTable::Insul))
-        RunInsulationDialog(state.job.image, *insul, parent);
+        RunInsulationDialog(state.job.image, *insul, parent, state.units);
 }
 
 void SelectProductCommand(AppState& state, QWidget* parent) {
     if (Table* product = state.tables.get(ReferenceTable::Product))
-        RunProductDialog(state.job, *product, parent);
+        RunProductDialog(state.job, *product, parent, state.units);
 }
 
 void AddInsulationCommand(AppState& state, QWidget* parent) {
     if (Table* insul = state.tables.get(ReferenceTable::Insul))
-        RunInsulationMaintenance(*insul, parent);
+        RunInsulationMaintenance(*insul, parent, state.units);
 }

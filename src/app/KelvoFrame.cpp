@@ -8,6 +8,7 @@
 #include "app/RecentFilesProfile.h"
 #include "app/SummaryView.h"
 #include "app/ToolBarIcons.h"
+#include "app/UnitsProfile.h"
 #include "dialogs/DefaultsDialog.h"
 #include "dialogs/DialogHooks.h"
 #include "dialogs/JobInfoDialog.h"
@@ -90,6 +91,7 @@ void KelvoFrame::buildOperations() {
         {HelpIndex, [this] { openHelp(QStringLiteral("contents")); }},
         {About, [this] { showAbout(); }},
         {ToolBar, [this] { toggleToolBar(); }},
+        {MetricUnits, [this] { toggleMetricUnits(); }},
     };
 }
 
@@ -100,6 +102,7 @@ void KelvoFrame::buildMenus() {
         {CommandMenu::WallGain, QStringLiteral("&Wall Gain")},
         {CommandMenu::Infiltration, QStringLiteral("&Infiltration")},
         {CommandMenu::Misc, QStringLiteral("&Misc")},
+        {CommandMenu::View, QStringLiteral("&View")},
         {CommandMenu::Equipment, QStringLiteral("&Equipment")},
         {CommandMenu::Help, QStringLiteral("&Help")}};
     std::map<CommandMenu, QMenu*> menus;
@@ -218,6 +221,14 @@ void KelvoFrame::toggleToolBar() {
     toolBar_->setVisible(toolBar_->isHidden());
 }
 
+void KelvoFrame::toggleMetricUnits() {
+    state_.units = state_.units == UnitSystem::Metric ? UnitSystem::Imperial : UnitSystem::Metric;
+    if (!SaveUnitSystem(state_.pathOf(ProfileFileName), state_.units))
+        showError(StartCaption, "The unit setting could not be kept in " +
+                                    state_.pathOf(ProfileFileName) +
+                                    "; it holds until the program ends.");
+}
+
 void KelvoFrame::showAbout() {
     kelvoAboutDlg about{TProjectKVVersion{}, this};
     RunModal(about);
@@ -303,11 +314,11 @@ std::optional<std::string> KelvoFrame::chooseOpenPath(const std::string& preset)
 }
 
 std::optional<int32_t> KelvoFrame::askBoxTemperature() {
-    return AskBoxTemperature(this);
+    return AskBoxTemperature(this, state_.units);
 }
 
 bool KelvoFrame::runJobInformation(Job& job) {
-    return RunJobInformation(job, this);
+    return RunJobInformation(job, this, state_.units);
 }
 
 bool KelvoFrame::runSubmitter(TSubmitter& submitter) {
@@ -316,5 +327,5 @@ bool KelvoFrame::runSubmitter(TSubmitter& submitter) {
 
 std::optional<FileResult> KelvoFrame::runDefaults(TDefaults& defaults, Table& insul,
                                                   const std::string& path) {
-    return RunDefaultsDialog(defaults, insul, path, this);
+    return RunDefaultsDialog(defaults, insul, path, this, state_.units);
 }

@@ -62,6 +62,7 @@ private:
     void updateRecentFiles();
     void afterCommand();
     void toggleToolBar();
+    void toggleMetricUnits();
     void showAbout();
     // Makes the help window the main window's again after the dialog that held it closed.
     void giveHelpBack();

@@ -83,7 +83,7 @@ private:
 ReportContent ContentOf(AppState& state) {
     RefreshJob(state.job, state.equipment);
     return ReportContent{state.job.image, state.equipment, state.submitter,
-                         state.pathOf(LogoFileName)};
+                         state.pathOf(LogoFileName), state.units};
 }
 
 QString TitleOf(const AppState& state) {

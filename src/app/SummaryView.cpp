@@ -101,7 +101,7 @@ void TKlientWindow::paintEvent(QPaintEvent*) {
     const JobImage& image = state_.job.image;
     const bool unitBefore = image.unit.unitSelected != 0;
     const bool coilBefore = image.coil.coilSelected != 0;
-    page_ = RefreshSummary(state_.job, state_.equipment, state_.submitter);
+    page_ = RefreshSummary(state_.job, state_.equipment, state_.submitter, state_.units);
     const bool dropped = (unitBefore && image.unit.unitSelected == 0) ||
                          (coilBefore && image.coil.coilSelected == 0);
     if (dropped && selectionDropped_)

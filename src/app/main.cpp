@@ -6,6 +6,7 @@
 #include "app/RecentFilesProfile.h"
 #include "app/SummaryView.h"
 #include "app/ToolBarIcons.h"
+#include "app/UnitsProfile.h"
 #include "app/Version.h"
 #include "tables/ShippedTables.h"
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     AppState state;
     const std::vector<std::string> problems = StartUp(state, ShippedTableFolders());
     state.recentFiles = LoadRecentFiles(state.pathOf(ProfileFileName));
+    state.units = LoadUnitSystem(state.pathOf(ProfileFileName));
 
     KelvoFrame frame(state);
     // QUELBOX_STARTUP_TIMING=1 prints the time from start to the first paint of the summary;

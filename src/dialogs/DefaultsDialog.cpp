@@ -18,18 +18,20 @@ template <typename Field> Field* Named(Field* field, const char* name) {
     return field;
 }
 
-QWidget* WallPage(const QString& inchesLabel, RealField* inches, IntField* adjacent) {
+QWidget* WallPage(const QString& inchesLabel, RealField* inches, IntField* adjacent, bool metric) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     form->addRow(inchesLabel, inches);
-    form->addRow(QStringLiteral("Adjacent &Temperature"), adjacent);
+    form->addRow(metric ? QStringLiteral("Adjacent &Temperature (\u00B0C)")
+                        : QStringLiteral("Adjacent &Temperature"),
+                 adjacent);
     return page;
 }
 
 } // namespace
 
 TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<InsulationListRow>& rows,
-                           QWidget* parent)
+                           QWidget* parent, UnitSystem units)
     : KitDialog(parent), rows_{defaults.coolerInsulationIndex, defaults.freezerInsulationIndex} {
     setObjectName(QStringLiteral("TDefaultsTab"));
     setWindowTitle(QStringLiteral("Select Insulation"));
@@ -49,6 +51,12 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     ambient_->setValue(defaults.defaultAmbient);
     designRelHum_->setValue(defaults.designRelHum);
     boxRelHum_->setValue(defaults.defaultBoxRelHum);
+    for (RealField* thickness : {coolerInches_, freezerInches_})
+        thickness->showIn(units, Quantity::Thickness, 1);
+    for (IntField* adjacent : {coolerAdjacent_, freezerAdjacent_})
+        adjacent->showIn(units, Quantity::Temperature);
+    ambient_->showIn(units);
+    const bool metric = units == UnitSystem::Metric;
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
@@ -62,17 +70,22 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     std::vector<QStringList> shown;
     shown.reserve(rows.size());
     for (const InsulationListRow& row : rows)
-        shown.push_back({From1252(row.name), From1252(row.factor)});
+        shown.push_back({From1252(row.name), From1252(InsulationFactorIn(row, units))});
     list_->setRows(shown);
     list_->setMinimumHeight(220);
 
     pages_ = new QStackedWidget(this);
-    pages_->addWidget(WallPage(QStringLiteral("&Inches Coolers"), coolerInches_, coolerAdjacent_));
-    pages_->addWidget(
-        WallPage(QStringLiteral("&Inches Freezer"), freezerInches_, freezerAdjacent_));
+    pages_->addWidget(WallPage(metric ? QStringLiteral("&Thickness Coolers (mm)")
+                                      : QStringLiteral("&Inches Coolers"),
+                               coolerInches_, coolerAdjacent_, metric));
+    pages_->addWidget(WallPage(metric ? QStringLiteral("&Thickness Freezer (mm)")
+                                      : QStringLiteral("&Inches Freezer"),
+                               freezerInches_, freezerAdjacent_, metric));
     auto* design = new QWidget;
     auto* designForm = new QFormLayout(design);
-    designForm->addRow(QStringLiteral("Design &Ambient"), ambient_);
+    designForm->addRow(metric ? QStringLiteral("Design &Ambient (\u00B0C)")
+                              : QStringLiteral("Design &Ambient"),
+                       ambient_);
     designForm->addRow(QStringLiteral("Design &Rel/Hum"), designRelHum_);
     designForm->addRow(QStringLiteral("Box Rel/&Hum"), boxRelHum_);
     pages_->addWidget(design);
@@ -112,10 +125,10 @@ void TDefaultsTab::tabChanged(int tab) {
 DefaultsDialogValues TDefaultsTab::values() const {
     DefaultsDialogValues v{};
     v.coolerRow = rows_[CoolerTab];
-    v.coolerInches = coolerInches_->value();
+    v.coolerInches = coolerInches_->jobValue();
     v.coolerAdjacentTemp = coolerAdjacent_->intValue();
     v.freezerRow = rows_[FreezerTab];
-    v.freezerInches = freezerInches_->value();
+    v.freezerInches = freezerInches_->jobValue();
     v.freezerAdjacentTemp = freezerAdjacent_->intValue();
     v.defaultAmbient = ambient_->steppedValue();
     v.designRelHum = designRelHum_->intValue();
@@ -139,8 +152,9 @@ void TDefaultsTab::confirm() {
 }
 
 std::optional<FileResult> RunDefaultsDialog(TDefaults& defaults, Table& insul,
-                                            const std::string& defaultsPath, QWidget* parent) {
-    TDefaultsTab dialog(defaults, InsulationListRows(insul), parent);
+                                            const std::string& defaultsPath, QWidget* parent,
+                                            UnitSystem units) {
+    TDefaultsTab dialog(defaults, InsulationListRows(insul), parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return SaveDefaultsFromDialog(defaults, dialog.values(), &insul, defaultsPath);

@@ -2,6 +2,7 @@
 // The defaults dialog "Select Insulation": the cooler and freezer walls with their thickness and
 // adjacent temperature, and the design conditions, on three tabs.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 #include "job/Defaults.h"
 #include "job/FileResult.h"
@@ -23,7 +24,7 @@ public:
     enum Tab { CoolerTab, FreezerTab, DesignTab };
 
     TDefaultsTab(const TDefaults& defaults, const std::vector<InsulationListRow>& rows,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, UnitSystem units = UnitSystem::Imperial);
 
     DefaultsDialogValues values() const;
     void showTab(Tab tab);
@@ -49,6 +50,8 @@ private:
 };
 
 // Runs the dialog over the defaults. On "&Save" stores the chosen values and writes the defaults
-// file, returning the outcome of the write; nothing on "&Cancel".
+// file, returning the outcome of the write; nothing on "&Cancel". Quantities are shown and typed
+// in `units` and kept in imperial units.
 std::optional<FileResult> RunDefaultsDialog(TDefaults& defaults, Table& insul,
-                                            const std::string& defaultsPath, QWidget* parent);
+                                            const std::string& defaultsPath, QWidget* parent,
+                                            UnitSystem units = UnitSystem::Imperial);

@@ -9,10 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-
-FieldsDialog::FieldsDialog(const QString& className, const QString& title, QWidget* parent)
-    : KitDialog(parent), layout_(new QVBoxLayout(this)), grid_(new QGridLayout) {
+FieldsDialog::FieldsDialog(const QString& className, const QString& title, QWidget* parent,
+                           UnitSystem units)
+    : KitDialog(parent), units_(units), layout_(new QVBoxLayout(this)), grid_(new QGridLayout) {
     setObjectName(className);
     setWindowTitle(title);
     grid_->setHorizontalSpacing(12);
@@ -40,11 +39,40 @@ RealField* FieldsDialog::addReal(const QString& label, const char* name, const Q
     return field;
 }
 
+IntField* FieldsDialog::addInt(const UnitLabel& label, Quantity quantity, const char* name,
+                               const QString& picture, int32_t minimum, int32_t maximum,
+                               int32_t value) {
+    auto* field = new IntField(picture, minimum, maximum, this);
+    field->setObjectName(QLatin1String(name));
+    field->setValue(value);
+    field->showIn(units_, quantity);
+    addRow(labelText(label), field);
+    checked_.push_back(field);
+    return field;
+}
+
+RealField* FieldsDialog::addReal(const UnitLabel& label, Quantity quantity, const char* name,
+                                 const QString& picture, double minimum, double maximum,
+                                 double value, int siDecimals) {
+    auto* field = new RealField(picture, minimum, maximum, 2, this);
+    field->setObjectName(QLatin1String(name));
+    field->setValue(value);
+    field->showIn(units_, quantity, siDecimals);
+    addRow(labelText(label), field);
+    checked_.push_back(field);
+    opened_.push_back({field, field->text(), value});
+    return field;
+}
+
+QString FieldsDialog::labelText(const UnitLabel& label) const {
+    return QString::fromUtf8(units_ == UnitSystem::Metric ? label.metric : label.imperial);
+}
+
 double FieldsDialog::realOf(const RealField* field) const {
     for (const Opened& o : opened_)
         if (o.field == field && o.text == field->text())
             return o.value;
-    return std::round(field->value() * 100.0) / 100.0;
+    return field->storedValue();
 }
 
 void FieldsDialog::addRow(const QString& label, QWidget* field) {

@@ -1,7 +1,9 @@
 #pragma once
 // A dialog made of labelled numeric fields in a column, optional extra rows, and OK / Cancel
 // (and Help). OK checks every field's range in order and stays open on the first refusal.
+// Fields for a quantity are shown in the dialog's unit system and read back in imperial units.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 
 #include <vector>
@@ -16,7 +18,17 @@ class RealField;
 
 class FieldsDialog : public KitDialog {
 public:
-    FieldsDialog(const QString& className, const QString& title, QWidget* parent);
+    FieldsDialog(const QString& className, const QString& title, QWidget* parent,
+                 UnitSystem units = UnitSystem::Imperial);
+
+    UnitSystem units() const { return units_; }
+
+    // A field label in both unit systems (UTF-8).
+    struct UnitLabel {
+        const char* imperial;
+        const char* metric;
+    };
+    QString labelText(const UnitLabel& label) const;
 
 protected:
     // A labelled field named `name` (the label's accelerator focuses it).
@@ -24,6 +36,13 @@ protected:
                      int32_t minimum, int32_t maximum, int32_t value);
     RealField* addReal(const QString& label, const char* name, const QString& picture,
                        double minimum, double maximum, double value);
+    // The same for a quantity, shown in the dialog's units; `siDecimals` as for
+    // NumberField::showIn.
+    IntField* addInt(const UnitLabel& label, Quantity quantity, const char* name,
+                     const QString& picture, int32_t minimum, int32_t maximum, int32_t value);
+    RealField* addReal(const UnitLabel& label, Quantity quantity, const char* name,
+                       const QString& picture, double minimum, double maximum, double value,
+                       int siDecimals = -1);
     void addRow(const QString& label, QWidget* field);
     // Adds a field placed elsewhere to the range check on OK.
     void addChecked(NumberField* field) { checked_.push_back(field); }
@@ -33,8 +52,8 @@ protected:
     // Ends the layout with the buttons.
     void finish(bool withHelp);
 
-    // The field's value to two decimals; the value it opened with while its text is unchanged
-    // (so a stored value with more decimals does not count as changed).
+    // The field's value to two decimals (in imperial units); the value it opened with while its
+    // text is unchanged (so a stored value with more decimals does not count as changed).
     double realOf(const RealField* field) const;
 
     void confirm() override;
@@ -46,6 +65,7 @@ private:
         double value;
     };
     std::vector<Opened> opened_;
+    UnitSystem units_;
     QVBoxLayout* layout_;
     QGridLayout* grid_;
     int rows_ = 0;

@@ -13,6 +13,8 @@ const QString SignedThree = QStringLiteral("[-][#][#][#]");
 const QString Three = QStringLiteral("[#][#][#]");
 const QString Real = QStringLiteral("[#][#][#][.][#][#]");
 constexpr int EditCharacters = 19;
+const FieldsDialog::UnitLabel TemperatureLabel = {"Infiltrating &Temperature/f",
+                                                  "Infiltrating &Temperature/\u00B0C"};
 
 QLabel* Heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -25,12 +27,12 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 
 } // namespace
 
-TAirChangeDialog::TAirChangeDialog(const TAirChangeEntry& entry, QWidget* parent)
+TAirChangeDialog::TAirChangeDialog(const TAirChangeEntry& entry, QWidget* parent, UnitSystem units)
     : FieldsDialog(QStringLiteral("TAirChangeDialog"), QStringLiteral("Infiltration Air Change"),
-                   parent) {
+                   parent, units) {
     addWidget(Heading(QStringLiteral("Average Air Change Method"), this));
-    temp_ = addInt(QStringLiteral("Infiltrating &Temperature/f"), "infiltratingTemp", SignedThree,
-                   -50, 150, entry.infiltratingTemp);
+    temp_ = addInt(TemperatureLabel, Quantity::Temperature, "infiltratingTemp", SignedThree, -50,
+                   150, entry.infiltratingTemp);
     relHum_ = addInt(QStringLiteral("Infiltrating Relative &Humidity"), "infiltratingRelHum", Three,
                      0, 99, entry.infiltratingRelHum);
     temp_->setMaxLength(EditCharacters);
@@ -55,21 +57,22 @@ TAirChangeEntry TAirChangeDialog::entry() const {
     return e;
 }
 
-TAirVelocityDialog::TAirVelocityDialog(const TAirVelocityEntry& entry, QWidget* parent)
+TAirVelocityDialog::TAirVelocityDialog(const TAirVelocityEntry& entry, QWidget* parent,
+                                       UnitSystem units)
     : FieldsDialog(QStringLiteral("TAirVelocityDialog"),
-                   QStringLiteral("Infiltration Air Velocity"), parent) {
+                   QStringLiteral("Infiltration Air Velocity"), parent, units) {
     addWidget(Heading(QStringLiteral("Air  Velocity  Method"), this));
-    temp_ = addInt(QStringLiteral("Infiltrating &Temperature/f"), "infiltratingTemp", SignedThree,
-                   -50, 150, entry.infiltratingTemp);
+    temp_ = addInt(TemperatureLabel, Quantity::Temperature, "infiltratingTemp", SignedThree, -50,
+                   150, entry.infiltratingTemp);
     relHum_ = addInt(QStringLiteral("Infiltrating Relative &Humidity"), "infiltratingRelHum", Three,
                      0, 99, entry.infiltratingRelHum);
     efficiency_ = addInt(QStringLiteral("Efficiency of Protective Device"), "deviceEfficiency",
                          Three, 0, 99, entry.deviceEfficiency);
-    height_ = addReal(QStringLiteral("Door Opening &Height/ft"), "doorHeight", Real, 0, 40.0,
-                      entry.doorHeight);
+    height_ = addReal({"Door Opening &Height/ft", "Door Opening &Height/m"}, Quantity::Length,
+                      "doorHeight", Real, 0, 40.0, entry.doorHeight);
     count_ = addInt(QStringLiteral("Number of Doors"), "doorCount", Three, 0, 100, entry.doorCount);
-    width_ = addReal(QStringLiteral("Door Opening Width/ft"), "doorWidth", Real, 0, 160.0,
-                     entry.doorWidth);
+    width_ = addReal({"Door Opening Width/ft", "Door Opening Width/m"}, Quantity::Length,
+                     "doorWidth", Real, 0, 160.0, entry.doorWidth);
     minutes_ = addInt(QStringLiteral("Door Open per Day - Minutes"), "openMinutes",
                       QStringLiteral("[#][#][#][#]"), 0, 1900, entry.openMinutes);
     for (NumberField* field : std::initializer_list<NumberField*>{
@@ -90,8 +93,8 @@ TAirVelocityEntry TAirVelocityDialog::entry() const {
     return e;
 }
 
-bool RunAirChangeDialog(JobImage& image, QWidget* parent) {
-    TAirChangeDialog dialog(image.airChangeEntry, parent);
+bool RunAirChangeDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TAirChangeDialog dialog(image.airChangeEntry, parent, units);
     bool changed = false;
     if (RunModal(dialog) == QDialog::Accepted)
         changed = StoreAirChangeEntry(image, dialog.entry());
@@ -99,8 +102,8 @@ bool RunAirChangeDialog(JobImage& image, QWidget* parent) {
     return changed;
 }
 
-bool RunAirVelocityDialog(JobImage& image, QWidget* parent) {
-    TAirVelocityDialog dialog(image.airVelocityEntry, parent);
+bool RunAirVelocityDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TAirVelocityDialog dialog(image.airVelocityEntry, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return StoreAirVelocityEntry(image, dialog.entry());

@@ -6,7 +6,8 @@
 
 class TAirChangeDialog : public FieldsDialog {
 public:
-    TAirChangeDialog(const TAirChangeEntry& entry, QWidget* parent = nullptr);
+    TAirChangeDialog(const TAirChangeEntry& entry, QWidget* parent = nullptr,
+                     UnitSystem units = UnitSystem::Imperial);
     TAirChangeEntry entry() const;
 
 private:
@@ -17,7 +18,8 @@ private:
 
 class TAirVelocityDialog : public FieldsDialog {
 public:
-    TAirVelocityDialog(const TAirVelocityEntry& entry, QWidget* parent = nullptr);
+    TAirVelocityDialog(const TAirVelocityEntry& entry, QWidget* parent = nullptr,
+                       UnitSystem units = UnitSystem::Imperial);
     TAirVelocityEntry entry() const;
 
 private:
@@ -32,7 +34,8 @@ private:
 
 // OK stores the entry and its usage; OK or Cancel, the job uses the air change method afterwards.
 // True when OK was pressed and the entry changed.
-bool RunAirChangeDialog(JobImage& image, QWidget* parent);
+bool RunAirChangeDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);
 // OK stores the entry and switches to the air velocity method; true when the entry changed.
 // Cancel changes nothing.
-bool RunAirVelocityDialog(JobImage& image, QWidget* parent);
+bool RunAirVelocityDialog(JobImage& image, QWidget* parent,
+                          UnitSystem units = UnitSystem::Imperial);

@@ -25,6 +25,9 @@ const char* const TabLabels[SurfaceCount] = {"1st Wall - N.", "2nd Wall - S.", "
 const char* const InchLabels[SurfaceCount] = {"&Inches No Wall", "&Inches So Wall",
                                               "&Inches Ea Wall", "&Inches We Wall",
                                               "&Inches Ceiling", "&Inches Floor"};
+const char* const MillimetreLabels[SurfaceCount] = {
+    "&Thickness No Wall (mm)", "&Thickness So Wall (mm)", "&Thickness Ea Wall (mm)",
+    "&Thickness We Wall (mm)", "&Thickness Ceiling (mm)", "&Thickness Floor (mm)"};
 
 std::string TrimmedRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
@@ -49,7 +52,8 @@ std::optional<int32_t> RowOfInsulation(const TSurface& surface, Table& insul) {
 } // namespace
 
 TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
-                     const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent)
+                     const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent,
+                     UnitSystem units)
     : KitDialog(parent), tabs_(new QTabWidget(this)),
       list_(new BrowseList(QStringLiteral("Insulation Types"),
                            {{QStringLiteral("Insulation"), 26}, {QStringLiteral("Factor"), 8}},
@@ -59,7 +63,7 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
     setWindowTitle(QStringLiteral("Select Insulation"));
     std::vector<QStringList> listRows;
     for (const InsulationListRow& row : rows)
-        listRows.push_back({From1252(row.name), From1252(row.factor)});
+        listRows.push_back({From1252(row.name), From1252(InsulationFactorIn(row, units))});
     list_->setRows(listRows);
     list_->setMinimumHeight(260);
 
@@ -73,9 +77,15 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
         adjacent_[s] = new IntField(QStringLiteral("[-][#][#][#]"), -999, 999, page);
         adjacent_[s]->setObjectName(QStringLiteral("adjacentTemp%1").arg(s));
         adjacent_[s]->setValue(choices[s].adjacentTemp);
-        auto* inches = new QLabel(QLatin1String(InchLabels[s]), page);
+        thickness_[s]->showIn(units, Quantity::Thickness, 1);
+        adjacent_[s]->showIn(units, Quantity::Temperature);
+        const bool metric = units == UnitSystem::Metric;
+        auto* inches =
+            new QLabel(QLatin1String(metric ? MillimetreLabels[s] : InchLabels[s]), page);
         inches->setBuddy(thickness_[s]);
-        auto* adjacent = new QLabel(QStringLiteral("Adjacent &Temperature"), page);
+        auto* adjacent = new QLabel(metric ? QStringLiteral("Adjacent &Temperature (\u00B0C)")
+                                           : QStringLiteral("Adjacent &Temperature"),
+                                    page);
         adjacent->setBuddy(adjacent_[s]);
         grid->addWidget(inches, 0, 0);
         grid->addWidget(thickness_[s], 0, 1);
@@ -143,7 +153,7 @@ void TInsulTab::allWalls() {
 }
 
 SurfaceChoice TInsulTab::choice(int surface) const {
-    return {rows_[surface], thickness_[surface]->value(), adjacent_[surface]->intValue()};
+    return {rows_[surface], thickness_[surface]->jobValue(), adjacent_[surface]->intValue()};
 }
 
 void TInsulTab::confirm() {
@@ -157,7 +167,7 @@ void TInsulTab::confirm() {
     accept();
 }
 
-bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
+bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent, UnitSystem units) {
     SurfaceChoice choices[SurfaceCount];
     bool inTable[SurfaceCount];
     for (int s = 0; s < SurfaceCount; ++s) {
@@ -167,7 +177,7 @@ bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent) {
         const int32_t storedRow = surface.insulationRow;
         choices[s] = {row.value_or(storedRow), surface.thickness, surface.adjacentTemp};
     }
-    TInsulTab dialog(InsulationListRows(insul), choices, parent);
+    TInsulTab dialog(InsulationListRows(insul), choices, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     for (int s = 0; s < SurfaceCount; ++s) {

@@ -4,6 +4,7 @@
 // own thickness and adjacent temperature; "All &Walls" on the first tab copies the north wall's
 // choice to the other walls and the ceiling, never to the floor.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 #include "job/JobImage.h"
 #include "tables/SurfaceInsulation.h"
@@ -22,7 +23,8 @@ struct InsulationListRow;
 class TInsulTab : public KitDialog {
 public:
     TInsulTab(const std::vector<InsulationListRow>& rows,
-              const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent = nullptr);
+              const SurfaceChoice (&choices)[SurfaceCount], QWidget* parent = nullptr,
+              UnitSystem units = UnitSystem::Imperial);
 
     SurfaceChoice choice(int surface) const;
     // Whether the user chose the surface's row (in the list or by "All Walls").
@@ -53,4 +55,5 @@ private:
 // table lacks opens on the stored row. OK writes the six surface records from the table and
 // brings their rows up to date; a surface whose insulation the table lacks keeps it unless the
 // user chose a row. Returns true after OK.
-bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent);
+bool RunInsulationDialog(JobImage& image, Table& insul, QWidget* parent,
+                         UnitSystem units = UnitSystem::Imperial);

@@ -27,10 +27,12 @@ int32_t TOccuDialog::hours() const {
     return hours_->intValue();
 }
 
-TMotorDialog::TMotorDialog(const TMotorInputs& inputs, QWidget* parent)
-    : FieldsDialog(QStringLiteral("TMotorDialog"), QStringLiteral("Motor HP Loads"), parent) {
+TMotorDialog::TMotorDialog(const TMotorInputs& inputs, QWidget* parent, UnitSystem units)
+    : FieldsDialog(QStringLiteral("TMotorDialog"), QStringLiteral("Motor HP Loads"), parent,
+                   units) {
     count_ = addInt(QStringLiteral("Motor &Quan"), "motorCount", Hours, 0, 25, inputs.motorCount);
-    hp_ = addReal(QStringLiteral("Motor &HP"), "motorHp", Real, 0, 500.0, inputs.motorHp);
+    hp_ = addReal({"Motor &HP", "Motor &kW"}, Quantity::Power, "motorHp", Real, 0, 500.0,
+                  inputs.motorHp);
     hours_ = addInt(QStringLiteral("Hours per &Day "), "hours", Hours, 0, 25, inputs.hours);
     finish(false);
 }
@@ -63,14 +65,21 @@ int32_t TElecDialog::hours() const {
     return hours_->intValue();
 }
 
-TLightsDialog::TLightsDialog(const TLightingInputs& inputs, QWidget* parent)
-    : FieldsDialog(QStringLiteral("TLightsDialog"), QStringLiteral("Lighting Loads "), parent) {
-    watts_ = addReal(QStringLiteral("&Watts per Sq/ft"), "wattsPerSqFt", Real, 0.5, 30.0,
-                     inputs.wattsPerSqFt);
+TLightsDialog::TLightsDialog(const TLightingInputs& inputs, QWidget* parent, UnitSystem units)
+    : FieldsDialog(QStringLiteral("TLightsDialog"), QStringLiteral("Lighting Loads "), parent,
+                   units) {
+    watts_ = addReal({"&Watts per Sq/ft", "&Watts per m\u00B2"}, Quantity::LightingDensity,
+                     "wattsPerSqFt", Real, 0.5, 30.0, inputs.wattsPerSqFt);
     hours_ = addInt(QStringLiteral("&Hours per Day "), "hours", Hours, 0, 25, inputs.hours);
-    addNote(QStringLiteral("Suggest: .8 for Long Term Storage"));
-    addNote(QStringLiteral("1 for Normal Use"));
-    addNote(QStringLiteral("1.5 for Work Areas"));
+    if (units == UnitSystem::Metric) {
+        addNote(QStringLiteral("Suggest: 8.6 for Long Term Storage"));
+        addNote(QStringLiteral("10.8 for Normal Use"));
+        addNote(QStringLiteral("16.1 for Work Areas"));
+    } else {
+        addNote(QStringLiteral("Suggest: .8 for Long Term Storage"));
+        addNote(QStringLiteral("1 for Normal Use"));
+        addNote(QStringLiteral("1.5 for Work Areas"));
+    }
     finish(false);
 }
 
@@ -89,8 +98,8 @@ bool RunOccupantDialog(JobImage& image, QWidget* parent) {
     return StoreOccupantInputs(image, dialog.occupants(), dialog.hours());
 }
 
-bool RunMotorDialog(JobImage& image, QWidget* parent) {
-    TMotorDialog dialog(image.motors, parent);
+bool RunMotorDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TMotorDialog dialog(image.motors, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return StoreMotorInputs(image, dialog.motorCount(), dialog.motorHp(), dialog.hours());
@@ -103,8 +112,8 @@ bool RunElectricDialog(JobImage& image, QWidget* parent) {
     return StoreElectricInputs(image, dialog.watts(), dialog.hours());
 }
 
-bool RunLightingDialog(JobImage& image, QWidget* parent) {
-    TLightsDialog dialog(image.lighting, parent);
+bool RunLightingDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TLightsDialog dialog(image.lighting, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return StoreLightingInputs(image, dialog.wattsPerSqFt(), dialog.hours());

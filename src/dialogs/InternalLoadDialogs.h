@@ -19,7 +19,8 @@ private:
 
 class TMotorDialog : public FieldsDialog {
 public:
-    TMotorDialog(const TMotorInputs& inputs, QWidget* parent = nullptr);
+    TMotorDialog(const TMotorInputs& inputs, QWidget* parent = nullptr,
+                 UnitSystem units = UnitSystem::Imperial);
     int32_t motorCount() const;
     double motorHp() const;
     int32_t hours() const;
@@ -43,7 +44,8 @@ private:
 
 class TLightsDialog : public FieldsDialog {
 public:
-    TLightsDialog(const TLightingInputs& inputs, QWidget* parent = nullptr);
+    TLightsDialog(const TLightingInputs& inputs, QWidget* parent = nullptr,
+                  UnitSystem units = UnitSystem::Imperial);
     double wattsPerSqFt() const;
     int32_t hours() const;
 
@@ -53,6 +55,6 @@ private:
 };
 
 bool RunOccupantDialog(JobImage& image, QWidget* parent);
-bool RunMotorDialog(JobImage& image, QWidget* parent);
+bool RunMotorDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);
 bool RunElectricDialog(JobImage& image, QWidget* parent);
-bool RunLightingDialog(JobImage& image, QWidget* parent);
+bool RunLightingDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);

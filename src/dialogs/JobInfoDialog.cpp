@@ -39,7 +39,7 @@ void AddRow(QGridLayout* grid, int row, int column, const QString& label, QWidge
 } // namespace
 
 KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t designAmbient,
-                         std::optional<QDate> date, QWidget* parent)
+                         std::optional<QDate> date, QWidget* parent, UnitSystem units)
     : KitDialog(parent) {
     setObjectName(QStringLiteral("KVjobDialog"));
     setWindowTitle(QStringLiteral("Job Information"));
@@ -73,6 +73,11 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     safetyFactor_->setValue(record.safetyFactor);
     boxRelHum_->setValue(record.boxRelHum);
     date_->setDate(date);
+    boxTemp_->showIn(units, Quantity::Temperature);
+    for (RealField* dimension : {length_, width_, height_})
+        dimension->showIn(units, Quantity::Length, 2);
+    ambient_->showIn(units);
+    const bool metric = units == UnitSystem::Metric;
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -85,11 +90,17 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     AddRow(grid, 5, 0, QStringLiteral("T&el"), telephone_);
     AddRow(grid, 6, 0, QStringLiteral("&Fax"), fax_);
     AddRow(grid, 7, 0, QStringLiteral("&Date"), date_);
-    AddRow(grid, 0, 3, QStringLiteral("Box &Temp"), boxTemp_);
-    AddRow(grid, 1, 3, QStringLiteral("Length  &No/So"), length_);
-    AddRow(grid, 2, 3, QStringLiteral("Width Ea/&We"), width_);
-    AddRow(grid, 3, 3, QStringLiteral("&Height"), height_);
-    AddRow(grid, 4, 3, QStringLiteral("Design &Ambient"), ambient_);
+    AddRow(grid, 0, 3, metric ? QStringLiteral("Box &Temp (\u00B0C)") : QStringLiteral("Box &Temp"),
+           boxTemp_);
+    AddRow(grid, 1, 3,
+           metric ? QStringLiteral("Length  &No/So (m)") : QStringLiteral("Length  &No/So"),
+           length_);
+    AddRow(grid, 2, 3, metric ? QStringLiteral("Width Ea/&We (m)") : QStringLiteral("Width Ea/&We"),
+           width_);
+    AddRow(grid, 3, 3, metric ? QStringLiteral("&Height (m)") : QStringLiteral("&Height"), height_);
+    AddRow(grid, 4, 3,
+           metric ? QStringLiteral("Design &Ambient (\u00B0C)") : QStringLiteral("Design &Ambient"),
+           ambient_);
     AddRow(grid, 5, 3, QStringLiteral("&Run Hours"), runHours_);
     AddRow(grid, 6, 3, QStringLiteral("&Safety Factor"), safetyFactor_);
     AddRow(grid, 7, 3, QStringLiteral("&Box Rel/Hum"), boxRelHum_);
@@ -119,9 +130,9 @@ JobInfoRecord KVjobDialog::record() const {
     r.customer = To1252(customer_->text());
     r.contact = To1252(contact_->text());
     r.boxTemp = boxTemp_->intValue();
-    r.length = length_->value();
-    r.width = width_->value();
-    r.height = height_->value();
+    r.length = length_->jobValue();
+    r.width = width_->jobValue();
+    r.height = height_->jobValue();
     r.quotation = To1252(quotation_->text());
     r.address = To1252(address_->text());
     r.telephone = To1252(telephone_->text());
@@ -172,7 +183,7 @@ void KVjobDialog::confirm() {
     accept();
 }
 
-bool RunJobInformation(Job& job, QWidget* parent) {
+bool RunJobInformation(Job& job, QWidget* parent, UnitSystem units) {
     TJobHeader& header = job.image.header;
     const int32_t ambientBefore = header.designAmbient;
     const int32_t boxTempBefore = header.boxTemp;
@@ -181,7 +192,7 @@ bool RunJobInformation(Job& job, QWidget* parent) {
     const std::optional<QDate> date = newJob ? std::optional<QDate>(QDate::currentDate())
                                              : DateField::Parse(GetText(header.jobDate));
 
-    KVjobDialog dialog(opened, newJob, ambientBefore, date, parent);
+    KVjobDialog dialog(opened, newJob, ambientBefore, date, parent, units);
     bool changed = false;
     if (RunModal(dialog) == QDialog::Accepted) {
         header.designAmbient = dialog.designAmbient();

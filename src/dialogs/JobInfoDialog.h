@@ -1,6 +1,7 @@
 #pragma once
 // "Job Information": the job's texts, the box dimensions and the design conditions.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/JobInfoRecord.h"
 #include "dialogs/KitDialog.h"
 
@@ -15,7 +16,8 @@ class SpinField;
 class KVjobDialog : public KitDialog {
 public:
     KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t designAmbient,
-                std::optional<QDate> date, QWidget* parent = nullptr);
+                std::optional<QDate> date, QWidget* parent = nullptr,
+                UnitSystem units = UnitSystem::Imperial);
 
     JobInfoRecord record() const;
     int32_t designAmbient() const;
@@ -46,5 +48,5 @@ private:
 // Runs the dialog on the job's header. Returns true when OK was pressed and the transfer record
 // changed. The design ambient and the date are stored on OK without counting as a change; the
 // volume is recomputed and a changed ambient or box temperature drops the selected unit whatever
-// the button.
-bool RunJobInformation(Job& job, QWidget* parent);
+// the button. In SI the quantities are shown and typed in SI and stored back in imperial units.
+bool RunJobInformation(Job& job, QWidget* parent, UnitSystem units = UnitSystem::Imperial);

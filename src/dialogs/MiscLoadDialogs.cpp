@@ -17,17 +17,18 @@ constexpr int EditCharacters = 19;
 
 } // namespace
 
-TGlassDialog::TGlassDialog(const TGlassDoors& doors, QWidget* parent)
-    : FieldsDialog(QStringLiteral("TGlassDialog"), QStringLiteral("Glass Display Doors"), parent),
+TGlassDialog::TGlassDialog(const TGlassDoors& doors, QWidget* parent, UnitSystem units)
+    : FieldsDialog(QStringLiteral("TGlassDialog"), QStringLiteral("Glass Display Doors"), parent,
+                   units),
       opened_(doors) {
     count_ = addInt(QStringLiteral("Glass Doors - &Quantity"), "doorCount", Three, 0, 30,
                     doors.doorCount);
-    adjacent_ = addInt(QStringLiteral("Adjacent &Temperature / f"), "adjacentTemp", Three, -20, 145,
-                       doors.adjacentTemp);
-    height_ =
-        addInt(QStringLiteral("Door &Height / in"), "doorHeight", Three, 0, 144, doors.doorHeight);
-    width_ =
-        addInt(QStringLiteral("Door &Width / in"), "doorWidth", Three, 0, 144, doors.doorWidth);
+    adjacent_ = addInt({"Adjacent &Temperature / f", "Adjacent &Temperature / \u00B0C"},
+                       Quantity::Temperature, "adjacentTemp", Three, -20, 145, doors.adjacentTemp);
+    height_ = addInt({"Door &Height / in", "Door &Height / mm"}, Quantity::Thickness, "doorHeight",
+                     Three, 0, 144, doors.doorHeight);
+    width_ = addInt({"Door &Width / in", "Door &Width / mm"}, Quantity::Thickness, "doorWidth",
+                    Three, 0, 144, doors.doorWidth);
     for (IntField* field : {count_, adjacent_, height_, width_})
         field->setMaxLength(EditCharacters);
     usage_ =
@@ -52,8 +53,8 @@ TGlassDoors TGlassDialog::doors() const {
     return d;
 }
 
-TUserDialog::TUserDialog(const TUserLoad& load, QWidget* parent)
-    : FieldsDialog(QStringLiteral("TUserDialog"), QStringLiteral("User Load"), parent),
+TUserDialog::TUserDialog(const TUserLoad& load, QWidget* parent, UnitSystem units)
+    : FieldsDialog(QStringLiteral("TUserDialog"), QStringLiteral("User Load"), parent, units),
       opened_(load) {
     description_ = new QLineEdit(From1252(GetText(load.userDescription)), this);
     description_->setObjectName(QStringLiteral("userDescription"));
@@ -64,9 +65,11 @@ TUserDialog::TUserDialog(const TUserLoad& load, QWidget* parent)
     load_ = new CalcEdit(QStringLiteral("[#][#][#][#][#][#][#][#]"), 0, 90000000, this);
     load_->field()->setObjectName(QStringLiteral("userLoad"));
     load_->field()->setValue(load.userLoad);
+    load_->field()->showIn(units, Quantity::HeatFlow);
     addRow(QStringLiteral("&Load"), load_);
     addChecked(load_->field());
-    addNote(QStringLiteral("Enter Load in btuh"));
+    addNote(units == UnitSystem::Metric ? QStringLiteral("Enter Load in W")
+                                        : QStringLiteral("Enter Load in btuh"));
     finish(false);
     description_->setFocus();
 }
@@ -81,16 +84,21 @@ TUserLoad TUserDialog::load() const {
     return l;
 }
 
-TLatentDialog::TLatentDialog(const TLatentRange& range, QWidget* parent)
+TLatentDialog::TLatentDialog(const TLatentRange& range, QWidget* parent, UnitSystem units)
     : FieldsDialog(QStringLiteral("TLatentDialog"), QStringLiteral("Latent Heat - Exclusion"),
-                   parent) {
+                   parent, units) {
+    const bool metric = units == UnitSystem::Metric;
     choices_ = RadioGroup(
         QStringLiteral("ON BOXES BELOW FREEZING check one of below:"),
         {QStringLiteral("Do Not Exclude Latent Load"),
-         QStringLiteral("Exclude Latent Load if Box temperature is within \n10  f/deg of Product "
-                        "Entering Temperature"),
-         QStringLiteral("Exclude Latent Load if Box temperature is within\n15 f/deg of Product "
-                        "Entering Temperature")},
+         metric ? QStringLiteral("Exclude Latent Load if Box temperature is within \n5.6 K of "
+                                 "Product Entering Temperature")
+                : QStringLiteral("Exclude Latent Load if Box temperature is within \n10  f/deg of "
+                                 "Product Entering Temperature"),
+         metric ? QStringLiteral("Exclude Latent Load if Box temperature is within\n8.3 K of "
+                                 "Product Entering Temperature")
+                : QStringLiteral("Exclude Latent Load if Box temperature is within\n15 f/deg of "
+                                 "Product Entering Temperature")},
         {QStringLiteral("doNotExclude"), QStringLiteral("within10"), QStringLiteral("within15")},
         {range.doNotExclude, range.excludeWithin10, range.excludeWithin15}, this);
     addWidget(choices_);
@@ -107,22 +115,22 @@ TLatentRange TLatentDialog::range() const {
     return r;
 }
 
-bool RunGlassDoorDialog(JobImage& image, QWidget* parent) {
-    TGlassDialog dialog(image.glassDoors, parent);
+bool RunGlassDoorDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TGlassDialog dialog(image.glassDoors, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return StoreGlassDoorEntry(image, dialog.doors());
 }
 
-bool RunUserLoadDialog(JobImage& image, QWidget* parent) {
-    TUserDialog dialog(image.userLoad, parent);
+bool RunUserLoadDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TUserDialog dialog(image.userLoad, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return StoreUserLoad(image, dialog.load());
 }
 
-bool RunLatentDialog(JobImage& image, QWidget* parent) {
-    TLatentDialog dialog(image.latent, parent);
+bool RunLatentDialog(JobImage& image, QWidget* parent, UnitSystem units) {
+    TLatentDialog dialog(image.latent, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     StoreLatentRange(image, dialog.range());

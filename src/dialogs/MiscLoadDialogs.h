@@ -9,7 +9,8 @@ class QLineEdit;
 
 class TGlassDialog : public FieldsDialog {
 public:
-    TGlassDialog(const TGlassDoors& doors, QWidget* parent = nullptr);
+    TGlassDialog(const TGlassDoors& doors, QWidget* parent = nullptr,
+                 UnitSystem units = UnitSystem::Imperial);
     // The transfer record: the four numbers and the usage flags; the rest as opened.
     TGlassDoors doors() const;
 
@@ -24,7 +25,8 @@ private:
 
 class TUserDialog : public FieldsDialog {
 public:
-    TUserDialog(const TUserLoad& load, QWidget* parent = nullptr);
+    TUserDialog(const TUserLoad& load, QWidget* parent = nullptr,
+                UnitSystem units = UnitSystem::Imperial);
     TUserLoad load() const;
 
 private:
@@ -35,7 +37,8 @@ private:
 
 class TLatentDialog : public FieldsDialog {
 public:
-    TLatentDialog(const TLatentRange& range, QWidget* parent = nullptr);
+    TLatentDialog(const TLatentRange& range, QWidget* parent = nullptr,
+                  UnitSystem units = UnitSystem::Imperial);
     TLatentRange range() const;
 
 private:
@@ -43,8 +46,8 @@ private:
 };
 
 // True when OK was pressed and the transfer record changed.
-bool RunGlassDoorDialog(JobImage& image, QWidget* parent);
+bool RunGlassDoorDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);
 // True when OK was pressed and the block changed; OK also sets userLoadEntered.
-bool RunUserLoadDialog(JobImage& image, QWidget* parent);
+bool RunUserLoadDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);
 // True after OK, also without a change.
-bool RunLatentDialog(JobImage& image, QWidget* parent);
+bool RunLatentDialog(JobImage& image, QWidget* parent, UnitSystem units = UnitSystem::Imperial);

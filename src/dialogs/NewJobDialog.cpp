@@ -7,15 +7,19 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-TNewJobDialog::TNewJobDialog(int32_t boxTemp, QWidget* parent) : KitDialog(parent) {
+TNewJobDialog::TNewJobDialog(int32_t boxTemp, QWidget* parent, UnitSystem units)
+    : KitDialog(parent) {
     setObjectName(QStringLiteral("TNewJobDialog"));
     setWindowTitle(QStringLiteral("New Quelbox Job"));
     boxTemp_ = new IntField(QStringLiteral("[-][#][#][#]"), -50, 60, this);
     boxTemp_->setObjectName(QStringLiteral("boxTemp"));
     boxTemp_->setValue(boxTemp);
+    boxTemp_->showIn(units, Quantity::Temperature);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Box &Temperature"), boxTemp_);
+    form->addRow(units == UnitSystem::Metric ? QStringLiteral("Box &Temperature (\u00B0C)")
+                                             : QStringLiteral("Box &Temperature"),
+                 boxTemp_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Initiate New Job"), this));
     layout->addLayout(form);
@@ -33,8 +37,8 @@ void TNewJobDialog::confirm() {
         accept();
 }
 
-std::optional<int32_t> AskBoxTemperature(QWidget* parent) {
-    TNewJobDialog dialog(35, parent);
+std::optional<int32_t> AskBoxTemperature(QWidget* parent, UnitSystem units) {
+    TNewJobDialog dialog(35, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.boxTemp();

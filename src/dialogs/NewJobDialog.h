@@ -1,6 +1,7 @@
 #pragma once
 // "New Quelbox Job": the box temperature that decides between cooler and freezer defaults.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 
 #include <cstdint>
@@ -10,7 +11,8 @@ class IntField;
 
 class TNewJobDialog : public KitDialog {
 public:
-    explicit TNewJobDialog(int32_t boxTemp, QWidget* parent = nullptr);
+    explicit TNewJobDialog(int32_t boxTemp, QWidget* parent = nullptr,
+                           UnitSystem units = UnitSystem::Imperial);
 
     int32_t boxTemp() const;
 
@@ -21,5 +23,6 @@ private:
     IntField* boxTemp_;
 };
 
-// The entered box temperature, or nothing when the dialog was cancelled.
-std::optional<int32_t> AskBoxTemperature(QWidget* parent);
+// The entered box temperature (F, whatever the units it was typed in), or nothing when the dialog
+// was cancelled.
+std::optional<int32_t> AskBoxTemperature(QWidget* parent, UnitSystem units = UnitSystem::Imperial);

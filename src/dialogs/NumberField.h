@@ -1,6 +1,12 @@
 #pragma once
 // A numeric dialog field: a line edit with a picture mask and a closed range checked when the
 // dialog is confirmed. An empty field counts as 0.
+//
+// A field holds a quantity the job keeps in imperial units. Shown in SI, it converts the value it
+// was filled with, its range (widened outward to the shown decimals) and its picture; reading it
+// converts the typed SI figure back to the imperial value to store.
+
+#include "calc/UnitConversion.h"
 
 #include <QLineEdit>
 
@@ -21,14 +27,39 @@ public:
     void setValue(double value);
     int decimals() const { return decimals_; }
 
+    // Turns the filled field into an SI field for `quantity` with `siDecimals` places (the
+    // quantity's own when negative). Imperial units leave the field as it is.
+    void showIn(UnitSystem units, Quantity quantity, int siDecimals = -1);
+    bool metric() const { return metric_; }
+    Quantity quantity() const { return quantity_; }
+
+    // What to store: the imperial value at the decimals the job keeps, within the imperial range.
+    // An SI field whose text still shows what it was filled with gives back that value unchanged.
+    double storedValue() const;
+
+    // The value for the job where the imperial figure is taken as typed: value() in imperial
+    // units, storedValue() in SI.
+    double jobValue() const { return metric_ ? storedValue() : value(); }
+
     bool inRange() const;
     // "Value not in range " + minimum + ".." + maximum.
     QString rangeMessage() const;
 
 private:
+    void usePicture(const QString& picture);
+
     double minimum_;
     double maximum_;
     int decimals_;
+    double filled_ = 0; // the last value given to setValue, with all its decimals
+    // Set by showIn for an SI field.
+    bool metric_ = false;
+    Quantity quantity_ = Quantity::Temperature;
+    double imperialMinimum_ = 0;
+    double imperialMaximum_ = 0;
+    int storedDecimals_ = 0;
+    QString openedText_;
+    double openedValue_ = 0;
 };
 
 class IntField : public NumberField {
@@ -36,7 +67,7 @@ public:
     IntField(const QString& picture, int32_t minimum, int32_t maximum, QWidget* parent = nullptr)
         : NumberField(picture, minimum, maximum, 0, parent) {}
 
-    // Meaningful once the range check passed.
+    // Meaningful once the range check passed. In SI, the nearest whole imperial value.
     int32_t intValue() const;
 };
 

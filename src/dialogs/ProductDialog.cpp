@@ -13,7 +13,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -24,20 +27,25 @@ template <typename Field> Field* Named(Field* field, const char* name) {
     return field;
 }
 
-void AddRow(QGridLayout* grid, int row, const QString& label, QWidget* field) {
+QLabel* AddRow(QGridLayout* grid, int row, const QString& label, QWidget* field) {
     auto* text = new QLabel(label);
     text->setBuddy(field);
     grid->addWidget(text, row, 0);
     grid->addWidget(field, row, 1);
+    return text;
 }
+
+constexpr int32_t MostQuantity = 90000000;
 
 } // namespace
 
 TProductPageView::TProductPageView(Table& product, const std::vector<ProductListRow>& rows,
-                                   const TProductPage& page, bool withEstimate, QWidget* parent)
+                                   const TProductPage& page, bool withEstimate, QWidget* parent,
+                                   UnitSystem units)
     : QWidget(parent), product_(product), rows_(rows), opened_(page),
-      list_(new BrowseList(QStringLiteral("Product &List"), {{QStringLiteral("Product"), 32}},
-                           this)) {
+      list_(
+          new BrowseList(QStringLiteral("Product &List"), {{QStringLiteral("Product"), 32}}, this)),
+      units_(units) {
     enteringTemp_ =
         Named(new IntField(QStringLiteral("[-][#][#][#]"), -50, 330, this), "enteringTemp");
     quantity_ = Named(new IntField(Long8, 0, 90000000, this), "quantity");
@@ -58,6 +66,10 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     respWeight_->setValue(page.respWeight);
     listIndex_->setValue(page.listIndex);
     recordNo_->setValue(page.recordNo);
+    enteringTemp_->showIn(units, Quantity::Temperature);
+    respFactor_->showIn(units, Quantity::Respiration);
+    respWeight_->showIn(units, Quantity::Mass);
+    const bool metric = units == UnitSystem::Metric;
 
     std::vector<QStringList> listRows;
     listRows.reserve(rows_.size());
@@ -67,11 +79,16 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     list_->setMinimumHeight(220);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0, QStringLiteral("Entering &Temp/f"), enteringTemp_);
-    AddRow(fields, 1, QStringLiteral("&Quan Product/lb"), quantity_);
+    AddRow(fields, 0,
+           metric ? QStringLiteral("Entering &Temp/\u00B0C") : QStringLiteral("Entering &Temp/f"),
+           enteringTemp_);
+    quantityLabel_ = AddRow(fields, 1, QStringLiteral("&Quan Product/lb"), quantity_);
     AddRow(fields, 2, QStringLiteral("&Pulldown Hours"), pulldown_);
-    AddRow(fields, 3, QStringLiteral("Resp &Factor"), respFactor_);
-    AddRow(fields, 4, QStringLiteral("&Resp/Load/lb"), respWeight_);
+    AddRow(fields, 3,
+           metric ? QStringLiteral("Resp &Factor mW/kg") : QStringLiteral("Resp &Factor"),
+           respFactor_);
+    AddRow(fields, 4, metric ? QStringLiteral("&Resp/Load/kg") : QStringLiteral("&Resp/Load/lb"),
+           respWeight_);
     if (withEstimate) {
         estimate_ = Named(new QPushButton(QStringLiteral("&Estimate Lbs"), this), "estimateButton");
         estimate_->setAutoDefault(false);
@@ -109,6 +126,32 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     list_->setCurrentRow(page.listIndex);
     loading_ = false;
     showInformation();
+    if (inKilograms_)
+        quantity_->setValue(std::round(ToSi(Quantity::Mass, page.quantity)));
+    openedQuantityText_ = quantity_->text();
+    openedInKilograms_ = inKilograms_;
+}
+
+void TProductPageView::showQuantityUnit(bool countsPackages) {
+    if (units_ != UnitSystem::Metric)
+        return;
+    const bool kilograms = !countsPackages;
+    if (kilograms != inKilograms_ || quantityLabel_->text().endsWith(QStringLiteral("/lb"))) {
+        // The typed figure stays; it now counts in the unit the label names.
+        inKilograms_ = kilograms;
+        quantityLabel_->setText(kilograms ? QStringLiteral("&Quan Product/kg")
+                                          : QStringLiteral("&Quan Product/pkg"));
+        const SiRange range = ToSiRange(Quantity::Mass, 0, MostQuantity, 0);
+        quantity_->setRange(0, kilograms ? range.high : MostQuantity);
+    }
+}
+
+int32_t TProductPageView::quantityValue() const {
+    if (units_ != UnitSystem::Metric || !inKilograms_)
+        return quantity_->intValue();
+    if (quantity_->text() == openedQuantityText_ && openedInKilograms_)
+        return opened_.quantity;
+    return std::clamp(NearestWholeImperial(Quantity::Mass, quantity_->value()), 0, MostQuantity);
 }
 
 void TProductPageView::chooseRow(int row) {
@@ -120,7 +163,8 @@ void TProductPageView::chooseRow(int row) {
 }
 
 void TProductPageView::showInformation() {
-    const ProductInformation info = ReadProductInformation(product_, recordNo_->intValue());
+    const ProductInformation info = ReadProductInformation(product_, recordNo_->intValue(), units_);
+    showQuantityUnit(info.countsPackages);
     lines_[0]->setText(From1252(info.packageType));
     lines_[1]->setText(From1252(info.packageSize));
     lines_[2]->setText(From1252(info.suggested));
@@ -135,9 +179,16 @@ void TProductPageView::showInformation() {
 }
 
 void TProductPageView::estimate() {
-    const EstimateOutcome outcome = EstimateLbs(product_, recordNo_->intValue(),
-                                                quantity_->text().toStdString(), productCapacity);
-    quantity_->setText(QString::fromStdString(outcome.quantityText));
+    // The estimate is in pounds (or packages), as the job keeps the quantity.
+    const std::string shown = units_ == UnitSystem::Metric ? std::to_string(quantityValue())
+                                                           : quantity_->text().toStdString();
+    const EstimateOutcome outcome =
+        EstimateLbs(product_, recordNo_->intValue(), shown, productCapacity);
+    if (inKilograms_ && !outcome.quantityText.empty())
+        quantity_->setValue(
+            std::round(ToSi(Quantity::Mass, std::strtod(outcome.quantityText.c_str(), nullptr))));
+    else
+        quantity_->setText(QString::fromStdString(outcome.quantityText));
     if (onEstimate)
         onEstimate(outcome.estimateMark);
 }
@@ -152,7 +203,7 @@ QStringList TProductPageView::informationLines() const {
 TProductPage TProductPageView::page() const {
     TProductPage p = opened_;
     p.enteringTemp = enteringTemp_->intValue();
-    p.quantity = quantity_->intValue();
+    p.quantity = quantityValue();
     p.pulldownHours = pulldown_->intValue();
     // A stored factor with more decimals than shown stays as it was while its text is unchanged.
     p.respFactor = respFactor_->valueReplacing(opened_.respFactor);
@@ -167,7 +218,8 @@ std::vector<NumberField*> TProductPageView::checkedFields() const {
 }
 
 TProductDialog::TProductDialog(Table& product, const TProductPage (&pages)[ProductSlotCount],
-                               char estimateMark, int32_t productCapacity, QWidget* parent)
+                               char estimateMark, int32_t productCapacity, QWidget* parent,
+                               UnitSystem units)
     : KitDialog(parent), tabs_(new QTabWidget(this)), mark_(estimateMark) {
     setObjectName(QStringLiteral("TProductDialog"));
     setWindowTitle(QStringLiteral("Product Selection"));
@@ -176,7 +228,7 @@ TProductDialog::TProductDialog(Table& product, const TProductPage (&pages)[Produ
                                                     "&3rd \n Product", "&4th \n Product",
                                                     "&5th \n Product"};
     for (int p = 0; p < ProductSlotCount; ++p) {
-        pages_[p] = new TProductPageView(product, rows, pages[p], p == 0, tabs_);
+        pages_[p] = new TProductPageView(product, rows, pages[p], p == 0, tabs_, units);
         pages_[p]->setObjectName(QStringLiteral("page%1").arg(p + 1));
         pages_[p]->productCapacity = productCapacity;
         tabs_->addTab(pages_[p], QLatin1String(tabTexts[p]));
@@ -201,7 +253,7 @@ void TProductDialog::confirm() {
     accept();
 }
 
-bool RunProductDialog(Job& job, Table& product, QWidget* parent) {
+bool RunProductDialog(Job& job, Table& product, QWidget* parent, UnitSystem units) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const char mark = job.image.products[0].estimateMark;
     TProductPage pages[ProductSlotCount];
@@ -209,7 +261,7 @@ bool RunProductDialog(Job& job, Table& product, QWidget* parent) {
         LocateProductSlot(product, job.image.products[p]);
         pages[p] = PageOfSlot(job.image.products[p]);
     }
-    TProductDialog dialog(product, pages, mark, job.run.storageWeight, parent);
+    TProductDialog dialog(product, pages, mark, job.run.storageWeight, parent, units);
     QApplication::restoreOverrideCursor();
     if (RunModal(dialog) != QDialog::Accepted)
         return false;

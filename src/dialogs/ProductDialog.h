@@ -3,6 +3,7 @@
 // in name order, the information lines of its chosen product, the quantities, and two hidden
 // fields (list row and record number) that follow the chosen row. Page 1 has "&Estimate Lbs".
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 #include "job/Job.h"
 #include "tables/ProductTable.h"
@@ -22,7 +23,8 @@ class RealField;
 class TProductPageView : public QWidget {
 public:
     TProductPageView(Table& product, const std::vector<ProductListRow>& rows,
-                     const TProductPage& page, bool withEstimate, QWidget* parent = nullptr);
+                     const TProductPage& page, bool withEstimate, QWidget* parent = nullptr,
+                     UnitSystem units = UnitSystem::Imperial);
 
     TProductPage page() const;
     // The fields in the order OK checks them.
@@ -40,6 +42,10 @@ private:
     void chooseRow(int row);
     void showInformation();
     void estimate();
+    // In SI the quantity of a product counted in pounds is shown and typed in kg; a count of
+    // packages stays a count. Follows the chosen product.
+    void showQuantityUnit(bool countsPackages);
+    int32_t quantityValue() const;
 
     Table& product_;
     std::vector<ProductListRow> rows_;
@@ -55,12 +61,18 @@ private:
     IntField* recordNo_;
     QLabel* lines_[5];
     QPushButton* estimate_ = nullptr;
+    QLabel* quantityLabel_ = nullptr;
+    UnitSystem units_;
+    bool inKilograms_ = false;
+    QString openedQuantityText_;
+    bool openedInKilograms_ = false;
 };
 
 class TProductDialog : public KitDialog {
 public:
     TProductDialog(Table& product, const TProductPage (&pages)[ProductSlotCount], char estimateMark,
-                   int32_t productCapacity, QWidget* parent = nullptr);
+                   int32_t productCapacity, QWidget* parent = nullptr,
+                   UnitSystem units = UnitSystem::Imperial);
 
     TProductPageView* pageView(int index) const { return pages_[index]; }
     QTabWidget* tabs() const { return tabs_; }
@@ -77,4 +89,5 @@ private:
 
 // Finds every slot's product in the table (adding the ones it lacks), runs the dialog and on OK
 // stores product 1's estimate mark and commits the five pages. True after OK.
-bool RunProductDialog(Job& job, Table& product, QWidget* parent);
+bool RunProductDialog(Job& job, Table& product, QWidget* parent,
+                      UnitSystem units = UnitSystem::Imperial);

@@ -30,7 +30,8 @@ QVBoxLayout* SpotLayout(KitDialog* dialog, QFormLayout* form, QWidget* buttons) 
 
 } // namespace
 
-rkSpotDialog::rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWidget* parent)
+rkSpotDialog::rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWidget* parent,
+                           UnitSystem units)
     : KitDialog(parent) {
     setObjectName(QStringLiteral("rkSpotDialog"));
     setWindowTitle(QStringLiteral("Spot Unit"));
@@ -44,13 +45,20 @@ rkSpotDialog::rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWi
     // The ambient is chosen with the arrows only.
     if (auto* text = ambient_->findChild<QLineEdit*>())
         text->setReadOnly(true);
+    load_->showIn(units, Quantity::HeatFlow);
+    suction_->showIn(units, Quantity::Temperature);
+    ambient_->showIn(units);
+    const bool metric = units == UnitSystem::Metric;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Quan/Units"), quantity_);
-    form->addRow(QStringLiteral("&BTUH Load"), load_);
+    form->addRow(metric ? QStringLiteral("&Load W") : QStringLiteral("&BTUH Load"), load_);
     form->addRow(QStringLiteral("&Run Hours"), runHours_);
-    form->addRow(QStringLiteral("Suction &Temp"), suction_);
-    form->addRow(QStringLiteral("Design &Ambient"), ambient_);
+    form->addRow(metric ? QStringLiteral("Suction &Temp \u00B0C") : QStringLiteral("Suction &Temp"),
+                 suction_);
+    form->addRow(metric ? QStringLiteral("Design &Ambient \u00B0C")
+                        : QStringLiteral("Design &Ambient"),
+                 ambient_);
     SpotLayout(this, form, makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
     setDialogHelpContext(QStringLiteral("spot"));
     quantity_->setFocus();
@@ -70,7 +78,7 @@ void rkSpotDialog::confirm() {
         accept();
 }
 
-kvSpotCoilDialog::kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent)
+kvSpotCoilDialog::kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent, UnitSystem units)
     : KitDialog(parent) {
     setObjectName(QStringLiteral("kvSpotCoilDialog"));
     setWindowTitle(QStringLiteral("Spot Evaporator Coil"));
@@ -79,12 +87,17 @@ kvSpotCoilDialog::kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent)
     load_ =
         SpotField("[#][#][#][#][#][#][#]", 0, 9000000, entry.spotCoilLoad, "spotCoilLoad", this);
     boxTemp_ = SpotField("[-][#][#][#]", -50, 60, entry.spotBoxTemp, "spotBoxTemp", this);
+    td_->showIn(units, Quantity::TempDifference);
+    load_->showIn(units, Quantity::HeatFlow);
+    boxTemp_->showIn(units, Quantity::Temperature);
+    const bool metric = units == UnitSystem::Metric;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Quan/Coils"), quantity_);
-    form->addRow(QStringLiteral("Desired &TD"), td_);
-    form->addRow(QStringLiteral("&BTUH Load"), load_);
-    form->addRow(QStringLiteral("Box &Temp"), boxTemp_);
+    form->addRow(metric ? QStringLiteral("Desired &TD K") : QStringLiteral("Desired &TD"), td_);
+    form->addRow(metric ? QStringLiteral("&Load W") : QStringLiteral("&BTUH Load"), load_);
+    form->addRow(metric ? QStringLiteral("Box &Temp \u00B0C") : QStringLiteral("Box &Temp"),
+                 boxTemp_);
     SpotLayout(this, form, makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
     setDialogHelpContext(QStringLiteral("spot"));
     quantity_->setFocus();
@@ -100,8 +113,8 @@ void kvSpotCoilDialog::confirm() {
         accept();
 }
 
-bool RunSpotUnitDialog(SpotEntries& entries, QWidget* parent) {
-    rkSpotDialog dialog(entries.unit, entries.spotAmbient, parent);
+bool RunSpotUnitDialog(SpotEntries& entries, QWidget* parent, UnitSystem units) {
+    rkSpotDialog dialog(entries.unit, entries.spotAmbient, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     entries.spotAmbient = dialog.spotAmbient();
@@ -109,8 +122,8 @@ bool RunSpotUnitDialog(SpotEntries& entries, QWidget* parent) {
     return true;
 }
 
-bool RunSpotCoilDialog(SpotEntries& entries, QWidget* parent) {
-    kvSpotCoilDialog dialog(entries.coil, parent);
+bool RunSpotCoilDialog(SpotEntries& entries, QWidget* parent, UnitSystem units) {
+    kvSpotCoilDialog dialog(entries.coil, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     entries.coil = dialog.entry();

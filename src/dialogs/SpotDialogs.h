@@ -2,6 +2,7 @@
 // "Spot Unit" and "Spot Evaporator Coil": a load typed in directly, for a quick equipment search
 // that leaves the job as it was.
 
+#include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
 #include "equipment/SpotSearch.h"
 
@@ -10,7 +11,8 @@ class SpinField;
 
 class rkSpotDialog : public KitDialog {
 public:
-    rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWidget* parent = nullptr);
+    rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWidget* parent = nullptr,
+                 UnitSystem units = UnitSystem::Imperial);
 
     TSpotUnitEntry entry() const;
     int32_t spotAmbient() const;
@@ -28,7 +30,8 @@ private:
 
 class kvSpotCoilDialog : public KitDialog {
 public:
-    explicit kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent = nullptr);
+    kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent = nullptr,
+                     UnitSystem units = UnitSystem::Imperial);
 
     TSpotCoilEntry entry() const;
 
@@ -43,5 +46,7 @@ private:
 };
 
 // Each runs its dialog on the last entries; OK keeps the new entries and returns true.
-bool RunSpotUnitDialog(SpotEntries& entries, QWidget* parent);
-bool RunSpotCoilDialog(SpotEntries& entries, QWidget* parent);
+bool RunSpotUnitDialog(SpotEntries& entries, QWidget* parent,
+                       UnitSystem units = UnitSystem::Imperial);
+bool RunSpotCoilDialog(SpotEntries& entries, QWidget* parent,
+                       UnitSystem units = UnitSystem::Imperial);

@@ -10,7 +10,8 @@
 
 #include <cstring>
 
-TUnitDialog::TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent) : KitDialog(parent) {
+TUnitDialog::TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent, UnitSystem units)
+    : KitDialog(parent) {
     setObjectName(QStringLiteral("TUnitDialog"));
     setWindowTitle(QStringLiteral("Unit Selection"));
     unitCount_ = new IntField(QStringLiteral("[#][#][#]"), 0, 12, this);
@@ -19,10 +20,13 @@ TUnitDialog::TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent) :
     designTD_ = new IntField(QStringLiteral("[#][#][#]"), 4, 45, this);
     designTD_->setObjectName(QStringLiteral("designTD"));
     designTD_->setValue(designTD);
+    designTD_->showIn(units, Quantity::TempDifference);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Number of Cond &Units"), unitCount_);
-    form->addRow(QStringLiteral("Desired &Temp Diff / TD"), designTD_);
+    form->addRow(units == UnitSystem::Metric ? QStringLiteral("Desired &Temp Diff / TD K")
+                                             : QStringLiteral("Desired &Temp Diff / TD"),
+                 designTD_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
@@ -70,9 +74,9 @@ TSearchUnitDialog::TSearchUnitDialog(const UnitList& list, QWidget* parent)
     setDialogHelpContext(QStringLiteral("unitsearch"));
 }
 
-bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent) {
+bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent, UnitSystem units) {
     BeginUnitSelection(job, state);
-    TUnitDialog dialog(job.image.unit.unitCount, job.image.unit.designTD, parent);
+    TUnitDialog dialog(job.image.unit.unitCount, job.image.unit.designTD, parent, units);
     if (RunModal(dialog) != QDialog::Accepted)
         return false;
     return ConfirmUnitSelection(job, dialog.unitCount(), dialog.designTD());

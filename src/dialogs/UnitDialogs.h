@@ -2,6 +2,7 @@
 // "Unit Selection" (how many condensing units share the load, and the TD) and "Condensing Units"
 // (the candidates the unit search found).
 
+#include "calc/UnitConversion.h"
 #include "dialogs/ChoiceListDialog.h"
 #include "dialogs/KitDialog.h"
 #include "equipment/EquipmentState.h"
@@ -13,7 +14,8 @@ class Table;
 
 class TUnitDialog : public KitDialog {
 public:
-    TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent = nullptr);
+    TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent = nullptr,
+                UnitSystem units = UnitSystem::Imperial);
 
     int32_t unitCount() const;
     int32_t designTD() const;
@@ -33,7 +35,8 @@ public:
 
 // Takes the undo copy and runs "Unit Selection"; OK stores the count and TD. True when the unit
 // search should follow.
-bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent);
+bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent,
+                         UnitSystem units = UnitSystem::Imperial);
 
 // "Condensing Units" over the candidates of the last search. OK or a double click stores the
 // highlighted unit; Cancel (or OK on an empty list) puts back the undo copy taken by

@@ -32,7 +32,8 @@ InsulationMaintenance::InsulationMaintenance(Table& insul) : insul_(insul) {
         char name[64];
         std::snprintf(name, sizeof name, "%c%26s", insul_.d4deleted() ? DeletedMark : ' ',
                       record.name.c_str());
-        rows_.push_back({name, FormatInsulationFactor(record.factor, record.kind)});
+        rows_.push_back(
+            {name, FormatInsulationFactor(record.factor, record.kind), record.factor, record.kind});
     }
 }
 
@@ -47,7 +48,7 @@ TInsulEdit InsulationMaintenance::BlankEdit() {
 InsulationMaintenance::Row InsulationMaintenance::MakeRow(bool deleted, const std::string& name,
                                                           double factor, char kind) {
     return {std::string(1, deleted ? DeletedMark : ' ') + name,
-            FormatInsulationFactor(factor, kind)};
+            FormatInsulationFactor(factor, kind), factor, kind};
 }
 
 bool InsulationMaintenance::Validate(TInsulEdit& edit) const {

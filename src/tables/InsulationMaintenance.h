@@ -3,6 +3,7 @@
 // its record edit dialog TInsulAddDialog), without their widgets. While it runs the table is
 // read in physical record order: list row r stands for record r + 1.
 
+#include "tables/InsulationTable.h"
 #include "tables/Table.h"
 
 #include <cstdint>
@@ -24,10 +25,7 @@ static_assert(sizeof(TInsulEdit) == 40);
 class InsulationMaintenance {
 public:
     // A list row: "%c%26s" (mark '@' for a record marked deleted) and "%6.2f %c".
-    struct Row {
-        std::string name;
-        std::string factor;
-    };
+    using Row = InsulationListRow;
 
     // Deselects the tag and lists every record in physical order, deleted ones included.
     explicit InsulationMaintenance(Table& insul);

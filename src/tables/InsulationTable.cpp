@@ -11,6 +11,15 @@ std::string FormatInsulationFactor(double factor, char kind) {
     return text;
 }
 
+std::string InsulationFactorIn(const InsulationListRow& row, UnitSystem units) {
+    if (units == UnitSystem::Imperial)
+        return row.factor;
+    const Quantity quantity = row.kind == 'U' ? Quantity::UFactor : Quantity::KFactor;
+    char text[64];
+    std::snprintf(text, sizeof text, "%6.3f %c", ToSi(quantity, row.factorValue), row.kind);
+    return text;
+}
+
 InsulationRecord ReadInsulationRecord(const Table& insul) {
     InsulationRecord record;
     record.name = insul.f4str("INSULATION");
@@ -26,7 +35,8 @@ std::vector<InsulationListRow> InsulationListRows(Table& insul) {
         const InsulationRecord record = ReadInsulationRecord(insul);
         char name[64];
         std::snprintf(name, sizeof name, "%26s", record.name.c_str());
-        rows.push_back({name, FormatInsulationFactor(record.factor, record.kind)});
+        rows.push_back(
+            {name, FormatInsulationFactor(record.factor, record.kind), record.factor, record.kind});
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 // insulation works in the order of the tag "INSUL" (by name) and names a record by its 0-based
 // row in that order.
 
+#include "calc/UnitConversion.h"
 #include "tables/Table.h"
 
 #include <cstdint>
@@ -23,10 +24,16 @@ struct InsulationRecord {
 struct InsulationListRow {
     std::string name;
     std::string factor;
+    double factorValue = 0.0; // the record's FACTOR and KU behind `factor`
+    char kind = 'K';
 };
 
 // "%6.2f %c"
 std::string FormatInsulationFactor(double factor, char kind);
+
+// The factor column in `units`: `row.factor` in imperial; in SI the factor in W/(m.K) for a
+// K-factor or W/(m2.K) for a U-factor, "%6.3f %c".
+std::string InsulationFactorIn(const InsulationListRow& row, UnitSystem units);
 
 InsulationRecord ReadInsulationRecord(const Table& insul);
 

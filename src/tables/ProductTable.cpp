@@ -6,9 +6,11 @@
 #include "tables/FieldText.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -172,7 +174,43 @@ std::vector<ProductListRow> ProductListRows(Table& product) {
     return rows;
 }
 
-ProductInformation ReadProductInformation(Table& product, int32_t recordNo) {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// "30-40" as "-1 to 4 \xB0C", "32" as "0 \xB0C"; nothing for any other text.
+std::optional<std::string> StorageTemperatureInSi(const std::string& text) {
+    const std::string trimmed = Trimmed(text);
+    char* end = nullptr;
+    const double low = std::strtod(trimmed.c_str(), &end);
+    if (end == trimmed.c_str())
+        return std::nullopt;
+    const auto celsius = [](double f) {
+        return static_cast<long>(std::lround(ToSi(Quantity::Temperature, f)));
+    };
+    if (*end == '\0')
+        return Format("%li \xB0"
+                      "C",
+                      celsius(low));
+    if (*end != '-')
+        return std::nullopt;
+    const char* second = end + 1;
+    const double high = std::strtod(second, &end);
+    if (end == second || *end != '\0')
+        return std::nullopt;
+    return Format("%li to %li \xB0"
+                  "C",
+                  celsius(low), celsius(high));
+}
+
+} // namespace
+
+ProductInformation ReadProductInformation(Table& product, int32_t recordNo, UnitSystem units) {
     if (product.d4go(recordNo) != r4success) {
         product.d4bottom();
         product.d4skip(1); // past the last record: every field reads blank
@@ -183,14 +221,32 @@ ProductInformation ReadProductInformation(Table& product, int32_t recordNo) {
     const std::string temp = Format("%13s", product.f4str("STORETEMP").c_str());
     const std::string rh = Format("%7s", product.f4str("STORERH").c_str());
     const std::string life = Format("%16s", product.f4str("STORELIFE").c_str());
-    info.suggested =
-        Format("Suggested: Temp: %7s  RH:%-7s Life: %16s", temp.c_str(), rh.c_str(), life.c_str());
-    info.factors =
-        Format("Factors: %5.2f spa  %5.2f spb %3i latent %5.1f FrzPoint", product.f4double("SPA"),
-               product.f4double("SPB"), product.f4int("LATENT"), product.f4double("FREEZE"));
+    const int32_t mode = product.f4int("CALCFLAG");
+    info.countsPackages = mode == 2 || mode == 3;
     const double resp = product.f4double("HRESP");
     info.respirationEnabled = resp > 0.0;
-    info.respiration = info.respirationEnabled ? Format("Suggest %5.2f for Storage", resp)
+    if (units == UnitSystem::Imperial) {
+        info.suggested = Format("Suggested: Temp: %7s  RH:%-7s Life: %16s", temp.c_str(),
+                                rh.c_str(), life.c_str());
+        info.factors = Format("Factors: %5.2f spa  %5.2f spb %3i latent %5.1f FrzPoint",
+                              product.f4double("SPA"), product.f4double("SPB"),
+                              product.f4int("LATENT"), product.f4double("FREEZE"));
+        info.respiration = info.respirationEnabled ? Format("Suggest %5.2f for Storage", resp)
+                                                   : std::string("No resp/fact this Product");
+        return info;
+    }
+    const std::string tempSi = StorageTemperatureInSi(temp).value_or(Trimmed(temp));
+    info.suggested = Format("Suggested: Temp: %7s  RH:%-7s Life: %16s", tempSi.c_str(), rh.c_str(),
+                            life.c_str());
+    info.factors =
+        Format("Factors: %5.2f spa  %5.2f spb kJ/(kg\xB7K) %3.0f latent kJ/kg %5.1f FrzPoint \xB0"
+               "C",
+               ToSi(Quantity::SpecificHeat, product.f4double("SPA")),
+               ToSi(Quantity::SpecificHeat, product.f4double("SPB")),
+               ToSi(Quantity::LatentHeat, product.f4int("LATENT")),
+               ToSi(Quantity::Temperature, product.f4double("FREEZE")));
+    info.respiration = info.respirationEnabled ? Format("Suggest %5.1f mW/kg for Storage",
+                                                        ToSi(Quantity::Respiration, resp))
                                                : std::string("No resp/fact this Product");
     return info;
 }

@@ -4,6 +4,7 @@
 // information lines, "&Estimate Lbs" and storing a page into its slot on OK. The table is read
 // in the order of the tag "PRODUCT" (by name).
 
+#include "calc/UnitConversion.h"
 #include "job/JobImage.h"
 #include "tables/Table.h"
 
@@ -67,8 +68,13 @@ struct ProductInformation {
     std::string factors;     // "Factors: %5.2f spa  %5.2f spb %3i latent %5.1f FrzPoint"
     std::string respiration; // "Suggest %5.2f for Storage" or "No resp/fact this Product"
     bool respirationEnabled; // false: both respiration fields show "0" and are disabled
+    bool countsPackages;     // modes 2 and 3: the quantity is a number of packages, not pounds
 };
-ProductInformation ReadProductInformation(Table& product, int32_t recordNo);
+// In SI the storage temperature, the factors and the suggested respiration carry SI units: a
+// storage temperature that is a number or a range "a-b" of numbers is shown in C, any other text
+// as it stands.
+ProductInformation ReadProductInformation(Table& product, int32_t recordNo,
+                                          UnitSystem units = UnitSystem::Imperial);
 
 // "&Estimate Lbs" of page 1: the estimate for the record's mode from `productCapacity` (0 when
 // it would divide by zero or by a negative package weight). When it equals the quantity now
