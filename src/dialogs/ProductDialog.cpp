@@ -128,8 +128,9 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     showInformation();
     if (inKilograms_)
         quantity_->setValue(std::round(ToSi(Quantity::Mass, page.quantity)));
-    openedQuantityText_ = quantity_->text();
-    openedInKilograms_ = inKilograms_;
+    shownText_ = quantity_->text();
+    shownPounds_ = page.quantity;
+    shownInKilograms_ = inKilograms_;
 }
 
 void TProductPageView::showQuantityUnit(bool countsPackages) {
@@ -149,8 +150,8 @@ void TProductPageView::showQuantityUnit(bool countsPackages) {
 int32_t TProductPageView::quantityValue() const {
     if (units_ != UnitSystem::Metric || !inKilograms_)
         return quantity_->intValue();
-    if (quantity_->text() == openedQuantityText_ && openedInKilograms_)
-        return opened_.quantity;
+    if (quantity_->text() == shownText_ && shownInKilograms_)
+        return shownPounds_;
     return std::clamp(NearestWholeImperial(Quantity::Mass, quantity_->value()), 0, MostQuantity);
 }
 
@@ -184,11 +185,15 @@ void TProductPageView::estimate() {
                                                            : quantity_->text().toStdString();
     const EstimateOutcome outcome =
         EstimateLbs(product_, recordNo_->intValue(), shown, productCapacity);
-    if (inKilograms_ && !outcome.quantityText.empty())
-        quantity_->setValue(
-            std::round(ToSi(Quantity::Mass, std::strtod(outcome.quantityText.c_str(), nullptr))));
-    else
+    if (inKilograms_ && !outcome.quantityText.empty()) {
+        const double pounds = std::strtod(outcome.quantityText.c_str(), nullptr);
+        quantity_->setValue(std::round(ToSi(Quantity::Mass, pounds)));
+        shownText_ = quantity_->text();
+        shownPounds_ = static_cast<int32_t>(pounds);
+        shownInKilograms_ = true;
+    } else {
         quantity_->setText(QString::fromStdString(outcome.quantityText));
+    }
     if (onEstimate)
         onEstimate(outcome.estimateMark);
 }

@@ -64,8 +64,11 @@ private:
     QLabel* quantityLabel_ = nullptr;
     UnitSystem units_;
     bool inKilograms_ = false;
-    QString openedQuantityText_;
-    bool openedInKilograms_ = false;
+    // The pounds behind the quantity's text while it shows what the dialog put there (the stored
+    // quantity or an estimate), so that a figure rounded to whole kg is not read back.
+    QString shownText_;
+    int32_t shownPounds_ = 0;
+    bool shownInKilograms_ = false;
 };
 
 class TProductDialog : public KitDialog {

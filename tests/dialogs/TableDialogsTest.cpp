@@ -12,6 +12,7 @@
 #include "tables/ReferenceTables.h"
 #include "tables/ShippedTables.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,9 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -404,4 +408,134 @@ TEST_F(TableDialogs, InsulationStaleRowsOpenOnTheNamedRecordAndOkKeepsEveryInsul
     EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr));
     EXPECT_EQ(+job.image.surfaces[Roof].insulationRow, 1);
     EXPECT_EQ(GetText(job.image.surfaces[Roof].insulationName), rows[1].name);
+}
+
+// In SI the factor is typed in the unit of the chosen type and kept in the table's units; the
+// panel's 0.124 stays whole while neither the figure nor the type changes.
+TEST_F(TableDialogs, InsulationFactorInSiFollowsTheChosenType) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    insul->d4tagSelect(nullptr);
+    int panelRow = -1;
+    for (int32_t r = 1; r <= insul->d4recCountDo() && panelRow < 0; ++r) {
+        insul->d4go(r);
+        if (ReadInsulationRecord(*insul).factor == 0.124)
+            panelRow = r - 1;
+    }
+    ASSERT_GE(panelRow, 0);
+    auto panel = [&] {
+        insul->d4tagSelect(nullptr);
+        insul->d4go(panelRow + 1);
+        const InsulationRecord record = ReadInsulationRecord(*insul);
+        insul->d4tagSelect(insul->d4tag(InsulTagName));
+        return record;
+    };
+    auto editPanel = [&](const QString& listed, std::function<void(QDialog&)> typing) {
+        ModalScript modal({[&](QDialog& d) {
+            auto& list = dynamic_cast<TInsulModifyDialog&>(d);
+            EXPECT_EQ(list.list()->row(panelRow).value(1), listed);
+            list.list()->setCurrentRow(panelRow);
+            d.findChild<QPushButton*>(QStringLiteral("editButton"))->click();
+            d.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            return d.result();
+        }});
+        modal.add([&](QDialog& e) {
+            typing(e);
+            return ClickOk(e);
+        });
+        RunInsulationMaintenance(*insul, nullptr, UnitSystem::Metric);
+        EXPECT_EQ(modal.unexpected, 0);
+    };
+
+    editPanel(QStringLiteral(" 0.018 K"), [](QDialog& e) {
+        EXPECT_EQ(FieldText(e, "factor"), QStringLiteral("0.018"));
+        const QLabel* label = nullptr;
+        for (const QLabel* l : e.findChildren<QLabel*>())
+            if (l->buddy() == e.findChild<QWidget*>(QStringLiteral("factor")))
+                label = l;
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QStringLiteral("Factor &Value W/(m\u00B7K)"));
+        e.findChild<QRadioButton*>(QStringLiteral("uFactor"))->setChecked(true);
+        EXPECT_EQ(label->text(), QStringLiteral("Factor &Value W/(m\u00B2\u00B7K)"));
+        e.findChild<QRadioButton*>(QStringLiteral("kFactor"))->setChecked(true);
+    });
+    EXPECT_DOUBLE_EQ(panel().factor, 0.124);
+
+    editPanel(QStringLiteral(" 0.018 K"),
+              [](QDialog& e) { SetField(e, "factor", QStringLiteral("0.020")); });
+    EXPECT_DOUBLE_EQ(panel().factor, 0.139); // 0.020 W/(m.K) is 0.1387 btu.in/(h.sq ft.F)
+
+    // The same figure as a U-factor: W/(m2.K) to btu/(h.sq ft.F). A K range figure that is out
+    // of the U range is refused with the U range.
+    editPanel(QStringLiteral(" 0.020 K"), [&](QDialog& e) {
+        e.findChild<QRadioButton*>(QStringLiteral("uFactor"))->setChecked(true);
+        SetField(e, "factor", QStringLiteral("0.300"));
+    });
+    EXPECT_DOUBLE_EQ(panel().factor, 0.053);
+    EXPECT_EQ(panel().kind, 'U');
+}
+
+TEST_F(TableDialogs, SelectInsulationInSiShowsMillimetresAndCelsius) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    job.image.surfaces[0].thickness = 4.0;
+    job.image.surfaces[0].adjacentTemp = 90;
+    job.image.surfaces[1].thickness = 3.5;
+    Job imperial = job;
+    {
+        ModalScript modal({[](QDialog& d) { return ClickOk(d); }});
+        EXPECT_TRUE(RunInsulationDialog(imperial.image, *insul, nullptr));
+    }
+    ModalScript modal({[](QDialog& d) {
+                           EXPECT_EQ(FieldText(d, "thickness0"), QStringLiteral("101.6"));
+                           EXPECT_EQ(FieldText(d, "adjacentTemp0"), QStringLiteral("32.2"));
+                           return ClickOk(d);
+                       },
+                       [](QDialog& d) {
+                           SetField(d, "thickness0", QStringLiteral("150"));
+                           SetField(d, "adjacentTemp0", QStringLiteral("25"));
+                           return ClickOk(d);
+                       }});
+    EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr, UnitSystem::Metric));
+    EXPECT_EQ(std::memcmp(&job.image, &imperial.image, sizeof job.image), 0);
+    EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr, UnitSystem::Metric));
+    EXPECT_DOUBLE_EQ(+job.image.surfaces[0].thickness, 5.91); // 150 mm is 5.906 in
+    EXPECT_EQ(+job.image.surfaces[0].adjacentTemp, 77);
+    EXPECT_DOUBLE_EQ(+job.image.surfaces[1].thickness, 3.5);
+}
+
+// Pounds of a bulk product are shown and typed in kg; a count of packages stays a count; the
+// estimate is made in pounds and shown in kg.
+TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    job.image.products[0].quantity = 1001;
+    job.image.products[0].enteringTemp = 50;
+    const JobImage before = job.image;
+    ModalScript modal(
+        {[](QDialog& d) {
+             auto& dialog = dynamic_cast<TProductDialog&>(d);
+             TProductPageView* page = dialog.pageView(0);
+             auto* quantity = page->findChild<QLineEdit*>(QStringLiteral("quantity"));
+             EXPECT_EQ(quantity->text(), QStringLiteral("454"));
+             EXPECT_EQ(page->findChild<QLineEdit*>(QStringLiteral("enteringTemp"))->text(),
+                       QStringLiteral("10.0"));
+             EXPECT_TRUE(
+                 page->informationLines().join('\n').contains(QStringLiteral("kJ/(kg\u00B7K)")));
+             return ClickOk(d);
+         },
+         [&](QDialog& d) {
+             auto& dialog = dynamic_cast<TProductDialog&>(d);
+             TProductPageView* page = dialog.pageView(0);
+             auto* quantity = page->findChild<QLineEdit*>(QStringLiteral("quantity"));
+             page->estimateButton()->click();
+             // The box holds 2160 lb: 980 kg.
+             EXPECT_EQ(quantity->text(), QStringLiteral("980"));
+             return ClickOk(d);
+         }});
+    RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
+    EXPECT_EQ(job.image.products[0].quantity, before.products[0].quantity);
+    EXPECT_EQ(job.image.products[0].enteringTemp, 50);
+    RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
+    EXPECT_EQ(+job.image.products[0].quantity, 2160); // the estimate itself, not 980 kg back
 }

@@ -46,6 +46,14 @@ TEST_F(Insulation, ListRowsAreInNameOrderWithTheirFormats) {
     EXPECT_EQ(rows[3].factor, "  0.24 K");
 }
 
+TEST(InsulationFactorText, SiFactorFollowsTheKind) {
+    const InsulationListRow k{"Foam", FormatInsulationFactor(0.25, 'K'), 0.25, 'K'};
+    const InsulationListRow u{"Panel", FormatInsulationFactor(0.05, 'U'), 0.05, 'U'};
+    EXPECT_EQ(InsulationFactorIn(k, UnitSystem::Imperial), "  0.25 K");
+    EXPECT_EQ(InsulationFactorIn(k, UnitSystem::Metric), " 0.036 K"); // 0.03606 W/(m.K)
+    EXPECT_EQ(InsulationFactorIn(u, UnitSystem::Metric), " 0.284 U"); // 0.28391 W/(m2.K)
+}
+
 TEST_F(Insulation, PickingARowPositionsOnThatRecordOfTheNameOrder) {
     ASSERT_TRUE(GoToInsulationRow(*insul, 2));
     EXPECT_EQ(insul->d4recNo(), 3); // "Odd kind"

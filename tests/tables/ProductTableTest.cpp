@@ -209,6 +209,21 @@ TEST_F(Products, InformationLinesForAProduceRecord) {
     EXPECT_TRUE(info.respirationEnabled);
 }
 
+// In SI the same record's figures carry SI units; a storage temperature range converts, any
+// other text stays.
+TEST_F(Products, InformationLinesInSi) {
+    const ProductInformation info = ReadProductInformation(*product, 1, UnitSystem::Metric);
+    EXPECT_EQ(info.suggested, "Suggested: Temp: -1 to 4 \xB0"
+                              "C  RH:90      Life: 3-8 months      ");
+    EXPECT_EQ(info.factors, "Factors:  3.64 spa   1.88 spb kJ/(kg\xB7K) 281 latent kJ/kg  -1.5 "
+                            "FrzPoint \xB0"
+                            "C");
+    EXPECT_EQ(info.respiration, "Suggest   7.8 mW/kg for Storage");
+    EXPECT_FALSE(info.countsPackages);
+    const ProductInformation blank = ReadProductInformation(*product, 77, UnitSystem::Metric);
+    EXPECT_EQ(blank.suggested, "Suggested: Temp:          RH:        Life:                 ");
+}
+
 TEST_F(Products, NoRespirationForAProductWithoutIt) {
     const ProductInformation info = ReadProductInformation(*product, 2);
     EXPECT_EQ(info.respiration, "No resp/fact this Product");
