@@ -3,6 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/KelvoFrame.h"
 #include "app/SummaryView.h"
+#include "app/UnitsProfile.h"
 #include "job/DefaultsFile.h"
 #include "job/FixedText.h"
 #include "job/JobFile.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -541,4 +544,60 @@ TEST(StartUpTime, MainWindowShownWithinHalfASecond) {
     EXPECT_TRUE(painted);
     EXPECT_LT(elapsed, 500) << "start-up took " << elapsed << " ms";
     RecordProperty("startup_ms", static_cast<int>(elapsed));
+}
+
+// "&Metric Units" sits in a View menu between Misc and Equipment, switches the summary to SI,
+// and is kept in the profile's own section for the next start.
+TEST_F(Frame, MetricUnitsInTheViewMenuSwitchesTheSummaryAndIsKept) {
+    QStringList titles;
+    for (const QAction* menu : frame->menuBar()->actions())
+        titles << menu->text();
+    const qsizetype view = titles.indexOf(QStringLiteral("&View"));
+    ASSERT_GE(view, 1);
+    EXPECT_EQ(titles[view - 1], QStringLiteral("&Misc"));
+    EXPECT_EQ(titles[view + 1], QStringLiteral("&Equipment"));
+    QAction* metric = frame->action(MetricUnits);
+    EXPECT_EQ(metric->text(), QStringLiteral("&Metric Units"));
+    EXPECT_TRUE(metric->isCheckable());
+    EXPECT_FALSE(metric->statusTip().isEmpty());
+    EXPECT_TRUE(Enabled(MetricUnits)); // no job needed
+
+    WriteSubmitterFile();
+    MakeJob("Units");
+    frame->resize(900, 360);
+    frame->show();
+    const auto totalLine = [&] {
+        frame->client()->viewport()->grab();
+        for (const SummaryItem& item : frame->client()->lastPage())
+            if (item.text.starts_with("TOTAL LOAD CALCULATION:"))
+                return item.text;
+        return std::string();
+    };
+    EXPECT_NE(totalLine().find("BTUH"), std::string::npos);
+    const JobImage before = state.job.image;
+    const bool modified = state.job.run.modified;
+    frame->runCommand(MetricUnits);
+    EXPECT_EQ(state.units, UnitSystem::Metric);
+    EXPECT_TRUE(metric->isChecked());
+    EXPECT_NE(totalLine().find(" W"), std::string::npos);
+    EXPECT_EQ(totalLine().find("BTUH"), std::string::npos);
+    EXPECT_EQ(LoadUnitSystem(folder.file("kelvo.ini")), UnitSystem::Metric);
+    // The job itself is untouched.
+    EXPECT_EQ(state.job.run.modified, modified);
+    EXPECT_EQ(std::memcmp(&before, &state.job.image, sizeof before), 0);
+    frame->runCommand(MetricUnits);
+    EXPECT_FALSE(metric->isChecked());
+    EXPECT_EQ(LoadUnitSystem(folder.file("kelvo.ini")), UnitSystem::Imperial);
+}
+
+TEST(UnitsProfile, AnythingButMetricReadsAsImperial) {
+    TempFolder folder;
+    const std::string path = folder.file("kelvo.ini");
+    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Imperial); // no file
+    std::ofstream(path) << "[Recent File List]\nFile1=/a.kvj\n[Units]\nSystem=metric\n";
+    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Metric);
+    std::ofstream(path) << "[Units]\nSystem=Kelvin\n";
+    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Imperial);
+    ASSERT_TRUE(SaveUnitSystem(path, UnitSystem::Metric));
+    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Metric);
 }
