@@ -5,7 +5,9 @@
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
 #include "cli/Options.h"
+#include "cli/QuantityOptions.h"
 #include "cli/TableInput.h"
+#include "cli/UnitsOption.h"
 #include "equipment/CoilSearch.h"
 #include "equipment/UnitCheck.h"
 #include "equipment/UnitSearch.h"
@@ -13,6 +15,8 @@
 
 #include <cstring>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -42,18 +46,23 @@ int StoreSelectedRow(Options& options, const char* usage, Job& job, const std::v
 } // namespace
 
 int RunUnits(Args args) {
-    static const char* usage =
-        "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]";
-    Options options(args, {"--count", "--td", "--dir", "--select", "-o"}, {});
+    static const char* usage = "units JOB.kvj [--count N] [--td T] [--dir DIR] "
+                               "[--select ROW -o OUT.kvj] [--units imperial|si]";
+    Options options(args, {"--count", "--td", "--dir", "--select", "-o", "--units"}, {});
     if (!options.ok() || options.positional().size() != 1 ||
         options.has("--select") != options.has("-o"))
         return UsageError(usage, options.error());
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return UsageError(usage, why);
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
         return ExitNotAJob;
     const auto count = options.integer("--count", job.image.unit.unitCount, 0, 12);
-    const auto td = options.integer("--td", job.image.unit.designTD, 4, 45);
+    const auto td = QuantityOptions(options, *units)
+                        .Whole("--td", Quantity::TempDifference, job.image.unit.designTD, 4, 45);
     if (!count || !td)
         return UsageError(usage, options.error());
     ReferenceTables tables;
@@ -68,7 +77,7 @@ int RunUnits(Args args) {
         return ExitNoMatch;
     }
     const UnitList list = BuildUnitList(job, *tables.units, state);
-    PrintUnitList(list);
+    PrintUnitList(list, job.image, *units);
     return StoreSelectedRow(options, usage, job, list.rows, [&](const UnitRow& row) {
         TUnitSelection before;
         std::memcpy(&before, &job.image.unit, sizeof before);
@@ -78,11 +87,16 @@ int RunUnits(Args args) {
 }
 
 int RunCoils(Args args) {
-    static const char* usage = "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]";
-    Options options(args, {"--count", "--dir", "--select", "-o"}, {});
+    static const char* usage =
+        "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj] [--units imperial|si]";
+    Options options(args, {"--count", "--dir", "--select", "-o", "--units"}, {});
     if (!options.ok() || options.positional().size() != 1 ||
         options.has("--select") != options.has("-o"))
         return UsageError(usage, options.error());
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return UsageError(usage, why);
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
@@ -106,7 +120,7 @@ int RunCoils(Args args) {
         return ExitNoMatch;
     }
     const CoilList list = BuildCoilList(job, *tables.coils, state);
-    PrintCoilList(list);
+    PrintCoilList(list, job.image, *units);
     return StoreSelectedRow(options, usage, job, list.rows, [&](const CoilRow& row) {
         TCoilSelection before;
         std::memcpy(&before, &job.image.coil, sizeof before);

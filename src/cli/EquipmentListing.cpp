@@ -1,36 +1,39 @@
 #include "cli/EquipmentListing.h"
 
+#include "equipment/EquipmentListUnits.h"
+#include "tables/Windows1252Text.h"
+
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
-void PrintRow(bool selected, std::initializer_list<const std::string*> columns) {
+void PrintLine(const std::string& text, UnitSystem units) {
+    std::printf("%s\n", (units == UnitSystem::Metric ? Utf8From1252(text) : text).c_str());
+}
+
+void PrintRow(bool selected, const std::vector<std::string>& columns, UnitSystem units) {
     std::string line = selected ? ">" : " ";
     const char* separator = "";
-    for (const std::string* column : columns) {
+    for (const std::string& column : columns) {
         line += separator;
-        line += *column;
+        line += column;
         separator = "|";
     }
-    std::printf("%s\n", line.c_str());
+    PrintLine(line, units);
 }
 
 } // namespace
 
-void PrintUnitList(const UnitList& list) {
-    std::printf("%s\n", list.desired.c_str());
-    for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const UnitRow& r = list.rows[i];
-        PrintRow(static_cast<int>(i) == list.selected,
-                 {&r.model, &r.btuh, &r.nominalHp, &r.runHours, &r.brand, &r.type});
-    }
+void PrintUnitList(const UnitList& list, const JobImage& image, UnitSystem units) {
+    PrintLine(DesiredUnitLine(image, units), units);
+    for (std::size_t i = 0; i < list.rows.size(); ++i)
+        PrintRow(static_cast<int>(i) == list.selected, UnitRowTexts(list.rows[i], units), units);
 }
 
-void PrintCoilList(const CoilList& list) {
-    std::printf("%s\n", list.desired.c_str());
-    for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        const CoilRow& r = list.rows[i];
-        PrintRow(static_cast<int>(i) == list.selected,
-                 {&r.model, &r.td, &r.style, &r.fin, &r.btuh, &r.defrost, &r.brand});
-    }
+void PrintCoilList(const CoilList& list, const JobImage& image, UnitSystem units) {
+    PrintLine(DesiredCoilLine(image, units), units);
+    for (std::size_t i = 0; i < list.rows.size(); ++i)
+        PrintRow(static_cast<int>(i) == list.selected, CoilRowTexts(list.rows[i], units), units);
 }

@@ -2,6 +2,8 @@
 #include "cli/ExitCodes.h"
 #include "cli/NewJob.h"
 #include "cli/Options.h"
+#include "cli/QuantityOptions.h"
+#include "cli/UnitsOption.h"
 #include "job/Defaults.h"
 #include "job/JobFile.h"
 #include "tables/ReferenceTables.h"
@@ -17,8 +19,8 @@
 
 namespace {
 
-constexpr const char* NewUsage =
-    "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]";
+constexpr const char* NewUsage = "new --box-temp T --length L --width W --height H [--run-hours N] "
+                                 "-o JOB.kvj [--dir DIR] [--units imperial|si]";
 
 // What the New Job and Job Information dialogs take, within their ranges.
 struct NewJobInputs {
@@ -32,7 +34,9 @@ struct NewJobInputs {
 // Reads the options; on failure returns nullopt and leaves why in `why`.
 std::optional<NewJobInputs> ParseInputs(Args args, std::string& why) {
     Options options(
-        args, {"--box-temp", "--length", "--width", "--height", "--run-hours", "-o", "--dir"}, {});
+        args,
+        {"--box-temp", "--length", "--width", "--height", "--run-hours", "-o", "--dir", "--units"},
+        {});
     if (!options.ok() || !options.positional().empty()) {
         why = options.error();
         return std::nullopt;
@@ -43,11 +47,15 @@ std::optional<NewJobInputs> ParseInputs(Args args, std::string& why) {
             return std::nullopt;
         }
     }
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return std::nullopt;
+    QuantityOptions quantities(options, *units);
     NewJobInputs in;
-    const auto boxTemp = options.integer("--box-temp", 0, -50, 60);
-    const auto length = options.real("--length", 0.0, 0.0, 400.0);
-    const auto width = options.real("--width", 0.0, 0.0, 400.0);
-    const auto height = options.real("--height", 0.0, 0.0, 200.0);
+    const auto boxTemp = quantities.Whole("--box-temp", Quantity::Temperature, 0, -50, 60);
+    const auto length = quantities.Length("--length", 0.0, 0.0, 400.0);
+    const auto width = quantities.Length("--width", 0.0, 0.0, 400.0);
+    const auto height = quantities.Length("--height", 0.0, 0.0, 200.0);
     const auto runHours = options.integer("--run-hours", 0, 1, 96);
     if (!options.ok()) {
         why = options.error();

@@ -82,7 +82,7 @@ std::optional<int32_t> Options::integer(const std::string& name, int32_t fallbac
 }
 
 std::optional<double> Options::real(const std::string& name, double fallback, double low,
-                                    double high) {
+                                    double high, const std::string& unit) {
     const auto it = values_.find(name);
     if (it == values_.end())
         return fallback;
@@ -91,14 +91,17 @@ std::optional<double> Options::real(const std::string& name, double fallback, do
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (!PlainNumber(text, true) || error != std::errc() || end != text.data() + text.size() ||
         !(value >= low) || !(value <= high)) {
-        RangeError(name, Shortest(low), Shortest(high));
+        RangeError(name, Shortest(low), Shortest(high), unit);
         return std::nullopt;
     }
     return value;
 }
 
-void Options::RangeError(const std::string& name, const std::string& low, const std::string& high) {
+void Options::RangeError(const std::string& name, const std::string& low, const std::string& high,
+                         const std::string& unit) {
     error_ = name + ": Value not in range " + low + ".." + high;
+    if (!unit.empty())
+        error_ += " " + unit;
 }
 
 int UsageError(const char* synopsis, const std::string& why) {

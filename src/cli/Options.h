@@ -27,11 +27,14 @@ public:
     // error ("Value not in range low..high") and returns nullopt when it is not.
     std::optional<int32_t> integer(const std::string& name, int32_t fallback, int32_t low,
                                    int32_t high);
-    // The option as a finite number within [low, high]; the same rules.
-    std::optional<double> real(const std::string& name, double fallback, double low, double high);
+    // The option as a finite number within [low, high]; the same rules. A `unit` given is named
+    // after the range in the error ("Value not in range -45.6..15.6 °C").
+    std::optional<double> real(const std::string& name, double fallback, double low, double high,
+                               const std::string& unit = "");
 
 private:
-    void RangeError(const std::string& name, const std::string& low, const std::string& high);
+    void RangeError(const std::string& name, const std::string& low, const std::string& high,
+                    const std::string& unit = "");
 
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;

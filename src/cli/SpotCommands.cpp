@@ -4,25 +4,39 @@
 #include "cli/EquipmentListing.h"
 #include "cli/ExitCodes.h"
 #include "cli/Options.h"
+#include "cli/QuantityOptions.h"
 #include "cli/TableInput.h"
+#include "cli/UnitsOption.h"
 #include "equipment/CoilSearch.h"
 #include "equipment/SpotSearch.h"
 #include "equipment/UnitSearch.h"
 #include "job/ClearJob.h"
 
 #include <iostream>
+#include <optional>
+#include <string>
 
 int RunSpotUnit(Args args) {
     static const char* usage = "spot-unit --quantity Q --load BTUH --run-hours H --suction S "
-                               "--ambient A [--dir DIR]";
-    Options options(args,
-                    {"--quantity", "--load", "--run-hours", "--suction", "--ambient", "--dir"}, {});
+                               "--ambient A [--dir DIR] [--units imperial|si]";
+    Options options(
+        args, {"--quantity", "--load", "--run-hours", "--suction", "--ambient", "--dir", "--units"},
+        {});
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return UsageError(usage, why);
+    QuantityOptions quantities(options, *units);
     SpotEntries entries;
     const auto quantity = options.integer("--quantity", entries.unit.spotQuantity, 1, 20);
-    const auto load = options.integer("--load", entries.unit.spotLoad, 0, 9000000);
+    const auto load =
+        quantities.Whole("--load", Quantity::HeatFlow, entries.unit.spotLoad, 0, 9000000);
     const auto hours = options.integer("--run-hours", entries.unit.spotRunHours, 1, 96);
-    const auto suction = options.integer("--suction", entries.unit.spotSuction, -50, 60);
-    const auto ambient = options.integer("--ambient", entries.spotAmbient, 80, 130);
+    const auto suction =
+        quantities.Whole("--suction", Quantity::Temperature, entries.unit.spotSuction, -50, 60);
+    // In SI the ambient goes to the nearest 5 F step; in imperial units it must be on one.
+    const auto ambient =
+        quantities.Whole("--ambient", Quantity::Temperature, entries.spotAmbient, 80, 130, 5);
     if (!options.ok() || !options.positional().empty() || !quantity || !load || !hours ||
         !suction || !ambient)
         return UsageError(usage, options.error());
@@ -39,7 +53,7 @@ int RunSpotUnit(Args args) {
     EquipmentState state;
     const bool found =
         SpotUnitSearch(job, *tables.units, state, entries, [&](Job& j, EquipmentState& s) {
-            PrintUnitList(BuildUnitList(j, *tables.units, s));
+            PrintUnitList(BuildUnitList(j, *tables.units, s), j.image, *units);
         });
     if (!found) {
         std::cerr << NoUnitsMessage << "\n";
@@ -49,13 +63,21 @@ int RunSpotUnit(Args args) {
 }
 
 int RunSpotCoil(Args args) {
-    static const char* usage = "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]";
-    Options options(args, {"--quantity", "--td", "--load", "--box-temp", "--dir"}, {});
+    static const char* usage = "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR] "
+                               "[--units imperial|si]";
+    Options options(args, {"--quantity", "--td", "--load", "--box-temp", "--dir", "--units"}, {});
+    std::string why;
+    const std::optional<UnitSystem> units = UnitsOption(options, why);
+    if (!units)
+        return UsageError(usage, why);
+    QuantityOptions quantities(options, *units);
     SpotEntries entries;
     const auto quantity = options.integer("--quantity", entries.coil.spotCoilQuantity, 1, 20);
-    const auto td = options.integer("--td", entries.coil.spotTD, 1, 96);
-    const auto load = options.integer("--load", entries.coil.spotCoilLoad, 0, 9000000);
-    const auto box = options.integer("--box-temp", entries.coil.spotBoxTemp, -50, 60);
+    const auto td = quantities.Whole("--td", Quantity::TempDifference, entries.coil.spotTD, 1, 96);
+    const auto load =
+        quantities.Whole("--load", Quantity::HeatFlow, entries.coil.spotCoilLoad, 0, 9000000);
+    const auto box =
+        quantities.Whole("--box-temp", Quantity::Temperature, entries.coil.spotBoxTemp, -50, 60);
     if (!options.ok() || !options.positional().empty() || !quantity || !td || !load || !box)
         return UsageError(usage, options.error());
     entries.coil = {*quantity, *td, *load, *box};
@@ -68,7 +90,7 @@ int RunSpotCoil(Args args) {
     EquipmentState state;
     const bool found =
         SpotCoilSearch(job, *tables.coils, state, entries, [&](Job& j, EquipmentState& s) {
-            PrintCoilList(BuildCoilList(j, *tables.coils, s));
+            PrintCoilList(BuildCoilList(j, *tables.coils, s), j.image, *units);
         });
     if (!found) {
         std::cerr << NoCoilsMessage << "\n";

@@ -23,18 +23,24 @@ constexpr Command commands[] = {
      "recalculate and print the load totals"},
     {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj", "recalculate and write the whole job"},
     {"new", RunNew,
-     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR]",
+     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR] "
+     "[--units imperial|si]",
      "make a new job from the defaults and tables"},
     {"summary", RunSummary, "summary JOB.kvj [--dir DIR] [--units imperial|si]",
      "print the load summary page"},
-    {"units", RunUnits, "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj]",
+    {"units", RunUnits,
+     "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj] "
+     "[--units imperial|si]",
      "list the condensing units for the job; store one"},
-    {"coils", RunCoils, "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj]",
+    {"coils", RunCoils,
+     "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj] [--units imperial|si]",
      "list the evaporator coils for the selected unit; store one"},
     {"spot-unit", RunSpotUnit,
-     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR]",
+     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR] "
+     "[--units imperial|si]",
      "list condensing units for a load typed in"},
-    {"spot-coil", RunSpotCoil, "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR]",
+    {"spot-coil", RunSpotCoil,
+     "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR] [--units imperial|si]",
      "list evaporator coils for a load typed in"},
     {"table", RunTable,
      "table import TABLE.DAT FILE.csv [--dir DIR] | table export TABLE.DAT [-o FILE.csv] [--dir "
@@ -59,6 +65,12 @@ Options:
 Numbers are written plainly: digits with an optional leading minus sign, and a decimal point
 where the option takes a fraction; no blanks, plus sign or exponent. An option may be given
 once.
+
+--units si shows loads in W, temperatures in degrees C, TDs in K, powers in kW and lengths in
+m, and the options of new, units, spot-unit and spot-coil take them so (decimals allowed),
+within the imperial range converted. The job keeps imperial values: each is brought to the
+nearest whole F, BTUH or TD (the spot ambient to the nearest 5 F step) and a length to two
+decimals of a foot.
 
 Exit status:
   0  success
