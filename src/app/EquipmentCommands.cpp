@@ -28,7 +28,7 @@ void UnitSearchCommand(AppState& state, QWidget* parent) {
         return;
     if (!SearchUnits(state.job, *units, state.equipment))
         return;
-    ShowUnitList(state.job, *units, state.equipment, parent);
+    ShowUnitList(state.job, *units, state.equipment, parent, state.units);
 }
 
 void CoilSearchCommand(AppState& state, QWidget* parent) {
@@ -42,16 +42,17 @@ void CoilSearchCommand(AppState& state, QWidget* parent) {
         return;
     if (!SearchCoils(state.job, *coils, state.equipment))
         return;
-    ShowCoilList(state.job, *coils, state.equipment, parent);
+    ShowCoilList(state.job, *coils, state.equipment, parent, state.units);
 }
 
 void SpotUnitCommand(AppState& state, QWidget* parent) {
     Table* units = state.tables.get(ReferenceTable::Units);
     if (units == nullptr || !RunSpotUnitDialog(state.spot, parent, state.units))
         return;
-    const bool found = SpotUnitSearch(
-        state.job, *units, state.equipment, state.spot,
-        [&](Job& job, EquipmentState& equipment) { ShowUnitList(job, *units, equipment, parent); });
+    const bool found = SpotUnitSearch(state.job, *units, state.equipment, state.spot,
+                                      [&](Job& job, EquipmentState& equipment) {
+                                          ShowUnitList(job, *units, equipment, parent, state.units);
+                                      });
     if (!found)
         Warn(parent, NoUnitsTitle, NoUnitsMessage);
 }
@@ -60,9 +61,10 @@ void SpotCoilCommand(AppState& state, QWidget* parent) {
     Table* coils = state.tables.get(ReferenceTable::Coils);
     if (coils == nullptr || !RunSpotCoilDialog(state.spot, parent, state.units))
         return;
-    const bool found = SpotCoilSearch(
-        state.job, *coils, state.equipment, state.spot,
-        [&](Job& job, EquipmentState& equipment) { ShowCoilList(job, *coils, equipment, parent); });
+    const bool found = SpotCoilSearch(state.job, *coils, state.equipment, state.spot,
+                                      [&](Job& job, EquipmentState& equipment) {
+                                          ShowCoilList(job, *coils, equipment, parent, state.units);
+                                      });
     if (!found)
         Warn(parent, NoCoilsTitle, NoCoilsMessage);
 }

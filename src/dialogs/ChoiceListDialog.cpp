@@ -1,5 +1,7 @@
 #include "dialogs/ChoiceListDialog.h"
 
+#include "dialogs/Text1252.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QTreeWidget>
@@ -57,4 +59,20 @@ void ChoiceListDialog::fitColumns(const std::vector<QStringList>& rows) {
 void ChoiceListDialog::confirm() {
     chosen_ = list_->currentRow();
     accept();
+}
+
+std::vector<BrowseColumn> BrowseColumns(const std::vector<ListColumn>& columns) {
+    std::vector<BrowseColumn> browse;
+    browse.reserve(columns.size());
+    for (const ListColumn& column : columns)
+        browse.push_back({From1252(column.title), column.width});
+    return browse;
+}
+
+QStringList ListTexts(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        list << From1252(text);
+    return list;
 }

@@ -4,7 +4,9 @@
 
 #include "dialogs/BrowseList.h"
 #include "dialogs/KitDialog.h"
+#include "equipment/EquipmentListUnits.h"
 
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -30,3 +32,7 @@ private:
     QLabel* desired_;
     int chosen_ = -1;
 };
+
+// An equipment list's headings, and a row's Windows-1252 texts, as the browse list takes them.
+std::vector<BrowseColumn> BrowseColumns(const std::vector<ListColumn>& columns);
+QStringList ListTexts(const std::vector<std::string>& texts);

@@ -4,6 +4,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
 #include "equipment/CoilSearch.h"
+#include "equipment/EquipmentListUnits.h"
 
 #include <QFormLayout>
 #include <QVBoxLayout>
@@ -38,28 +39,19 @@ void TCoilDialog::confirm() {
 
 namespace {
 
-std::vector<QStringList> CoilRows(const CoilList& list) {
+std::vector<QStringList> CoilRows(const CoilList& list, UnitSystem system) {
     std::vector<QStringList> rows;
     rows.reserve(list.rows.size());
     for (const CoilRow& row : list.rows)
-        rows.push_back({From1252(row.model), From1252(row.td), From1252(row.style),
-                        From1252(row.fin), From1252(row.btuh), From1252(row.defrost),
-                        From1252(row.brand)});
+        rows.push_back(ListTexts(CoilRowTexts(row, system)));
     return rows;
 }
 
 } // namespace
 
-TSearchCoilDialog::TSearchCoilDialog(const CoilList& list, QWidget* parent)
-    : ChoiceListDialog(QStringLiteral("Evaporator Coils"),
-                       {{QStringLiteral("model"), 10},
-                        {QStringLiteral("TD"), 4},
-                        {QStringLiteral("style"), 9},
-                        {QStringLiteral("fin"), 4},
-                        {QStringLiteral("btuh"), 12},
-                        {QStringLiteral("defrost"), 7},
-                        {QStringLiteral("brand"), 10}},
-                       CoilRows(list), list.selected, From1252(list.desired), parent) {
+TSearchCoilDialog::TSearchCoilDialog(const CoilList& list, QWidget* parent, UnitSystem system)
+    : ChoiceListDialog(QStringLiteral("Evaporator Coils"), BrowseColumns(CoilListColumns(system)),
+                       CoilRows(list, system), list.selected, From1252(list.desired), parent) {
     setObjectName(QStringLiteral("TSearchCoilDialog"));
     setDialogHelpContext(QStringLiteral("coilsearch"));
 }
@@ -72,11 +64,13 @@ bool CoilSelectionDialog(Job& job, EquipmentState& state, QWidget* parent) {
     return ConfirmCoilSelection(job, dialog.coilCount());
 }
 
-bool ShowCoilList(Job& job, Table& coils, EquipmentState& state, QWidget* parent) {
-    const CoilList list = BuildCoilList(job, coils, state);
+bool ShowCoilList(Job& job, Table& coils, EquipmentState& state, QWidget* parent,
+                  UnitSystem system) {
+    CoilList list = BuildCoilList(job, coils, state);
+    list.desired = DesiredCoilLine(job.image, system);
     TCoilSelection before;
     std::memcpy(&before, &job.image.coil, sizeof before);
-    TSearchCoilDialog dialog(list, parent);
+    TSearchCoilDialog dialog(list, parent, system);
     const int row = RunModal(dialog) == QDialog::Accepted ? dialog.chosenRow() : -1;
     if (row < 0 || static_cast<std::size_t>(row) >= list.rows.size()) {
         CancelCoilList(job, state);

@@ -3,6 +3,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "equipment/EquipmentListUnits.h"
 #include "equipment/UnitSearch.h"
 
 #include <QFormLayout>
@@ -50,26 +51,19 @@ void TUnitDialog::confirm() {
 
 namespace {
 
-std::vector<QStringList> UnitRows(const UnitList& list) {
+std::vector<QStringList> UnitRows(const UnitList& list, UnitSystem system) {
     std::vector<QStringList> rows;
     rows.reserve(list.rows.size());
     for (const UnitRow& row : list.rows)
-        rows.push_back({From1252(row.model), From1252(row.btuh), From1252(row.nominalHp),
-                        From1252(row.runHours), From1252(row.brand), From1252(row.type)});
+        rows.push_back(ListTexts(UnitRowTexts(row, system)));
     return rows;
 }
 
 } // namespace
 
-TSearchUnitDialog::TSearchUnitDialog(const UnitList& list, QWidget* parent)
-    : ChoiceListDialog(QStringLiteral("Condensing Units"),
-                       {{QStringLiteral("Model"), 14},
-                        {QStringLiteral("btuh"), 12},
-                        {QStringLiteral("Nom HP"), 7},
-                        {QStringLiteral("run/hrs"), 6},
-                        {QStringLiteral("Brand"), 8},
-                        {QStringLiteral("Type"), 6}},
-                       UnitRows(list), list.selected, From1252(list.desired), parent) {
+TSearchUnitDialog::TSearchUnitDialog(const UnitList& list, QWidget* parent, UnitSystem system)
+    : ChoiceListDialog(QStringLiteral("Condensing Units"), BrowseColumns(UnitListColumns(system)),
+                       UnitRows(list, system), list.selected, From1252(list.desired), parent) {
     setObjectName(QStringLiteral("TSearchUnitDialog"));
     setDialogHelpContext(QStringLiteral("unitsearch"));
 }
@@ -82,15 +76,17 @@ bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent, UnitS
     return ConfirmUnitSelection(job, dialog.unitCount(), dialog.designTD());
 }
 
-bool ShowUnitList(Job& job, Table& units, EquipmentState& state, QWidget* parent) {
+bool ShowUnitList(Job& job, Table& units, EquipmentState& state, QWidget* parent,
+                  UnitSystem system) {
     if (job.image.unit.unitCount < 1) {
         job.image.unit.unitSelected = 0;
         return false;
     }
-    const UnitList list = BuildUnitList(job, units, state);
+    UnitList list = BuildUnitList(job, units, state);
+    list.desired = DesiredUnitLine(job.image, system);
     TUnitSelection before;
     std::memcpy(&before, &job.image.unit, sizeof before);
-    TSearchUnitDialog dialog(list, parent);
+    TSearchUnitDialog dialog(list, parent, system);
     const int row = RunModal(dialog) == QDialog::Accepted ? dialog.chosenRow() : -1;
     if (row < 0 || static_cast<std::size_t>(row) >= list.rows.size()) {
         CancelUnitList(job, state);

@@ -30,7 +30,9 @@ private:
 
 class TSearchUnitDialog : public ChoiceListDialog {
 public:
-    explicit TSearchUnitDialog(const UnitList& list, QWidget* parent = nullptr);
+    // The list's rows and its "Desired" line as they read in `system`.
+    TSearchUnitDialog(const UnitList& list, QWidget* parent = nullptr,
+                      UnitSystem system = UnitSystem::Imperial);
 };
 
 // Takes the undo copy and runs "Unit Selection"; OK stores the count and TD. True when the unit
@@ -41,4 +43,5 @@ bool UnitSelectionDialog(Job& job, EquipmentState& state, QWidget* parent,
 // "Condensing Units" over the candidates of the last search. OK or a double click stores the
 // highlighted unit; Cancel (or OK on an empty list) puts back the undo copy taken by
 // UnitSelectionDialog. True when a unit was stored.
-bool ShowUnitList(Job& job, Table& units, EquipmentState& state, QWidget* parent);
+bool ShowUnitList(Job& job, Table& units, EquipmentState& state, QWidget* parent,
+                  UnitSystem system = UnitSystem::Imperial);

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -397,4 +398,53 @@ TEST_F(Equipment, F1InTheUnitDialogOpensTheEquipmentHelp) {
     EXPECT_EQ(page.fragment(), QStringLiteral("unitsearch"));
     EXPECT_TRUE(frame->helpWindow()->browser()->toPlainText().contains(
         QStringLiteral("Desired Temp Diff / TD")));
+}
+
+// With Metric Units on, both lists read in SI, and the unit and coil chosen from them are stored
+// exactly as the same rows chosen in imperial units.
+TEST_F(Equipment, ListsInSiStoreWhatTheImperialListsStore) {
+    const Job opened = state.job;
+    QStringList imperialRow;
+    QStringList metricRow;
+    SelectUnit();
+    SelectCoil();
+    const Job imperial = state.job;
+    ModalScript modal({UnitEntry("1", "10"), [&](QDialog& d) {
+                           QTreeWidget* view = AsList(d).browseList()->view();
+                           imperialRow = AsList(d).browseList()->row(0);
+                           EXPECT_EQ(view->headerItem()->text(1), QStringLiteral("btuh"));
+                           return ClickCancel(d);
+                       }});
+    frame->runCommand(UnitSearch);
+
+    state.job = opened;
+    frame->runCommand(MetricUnits);
+    ModalScript metric({[](QDialog& d) {
+                            EXPECT_EQ(FieldText(d, "designTD"), QStringLiteral("5.6")); // 10 F
+                            SetField(d, "unitCount", QStringLiteral("1"));
+                            SetField(d, "designTD", QStringLiteral("5.6"));
+                            return ClickOk(d);
+                        },
+                        [&](QDialog& d) {
+                            QTreeWidget* view = AsList(d).browseList()->view();
+                            EXPECT_EQ(view->headerItem()->text(1), QStringLiteral("W"));
+                            EXPECT_EQ(view->headerItem()->text(2), QStringLiteral("Nom kW"));
+                            EXPECT_TRUE(
+                                AsList(d).desiredLine()->text().contains(QStringLiteral(" W @")));
+                            return ChooseRow(0, &metricRow)(d);
+                        },
+                        CoilEntry("1"),
+                        [&](QDialog& d) {
+                            QTreeWidget* view = AsList(d).browseList()->view();
+                            EXPECT_EQ(view->headerItem()->text(1), QStringLiteral("TD K"));
+                            return ChooseRow(0, nullptr)(d);
+                        }});
+    frame->runCommand(UnitSearch);
+    frame->runCommand(CoilSearch);
+    EXPECT_EQ(metric.unexpected, 0);
+    ASSERT_EQ(metricRow.size(), 6);
+    ASSERT_EQ(imperialRow.size(), 6);
+    EXPECT_EQ(metricRow[1].trimmed().toLongLong(),
+              std::llround(imperialRow[1].trimmed().toDouble() * WattsPerBtuh));
+    EXPECT_EQ(Bytes(state.job.image), Bytes(imperial.image));
 }

@@ -1,8 +1,9 @@
 // Shows one window of the program for screenshots under Xvfb: the main window with a job, or it
 // with the Job Information, the defaults, the print preview, an equipment dialog or an input
 // dialog open on top.
-// Usage: show_window WINDOW JOB, WINDOW one of main jobinfo defaults preview units coils spot
-// codes product insulation velocity maintenance sun user glass latent
+// Usage: show_window WINDOW JOB [si], WINDOW one of main jobinfo defaults preview units coils
+// spot codes product insulation velocity maintenance sun user glass latent; "si" shows it in
+// metric units.
 #include "app/KelvoFrame.h"
 #include "dialogs/CoilDialogs.h"
 #include "dialogs/DateField.h"
@@ -18,6 +19,7 @@
 #include "dialogs/UnitCodesDialog.h"
 #include "dialogs/UnitDialogs.h"
 #include "equipment/CoilSearch.h"
+#include "equipment/EquipmentListUnits.h"
 #include "equipment/UnitCheck.h"
 #include "equipment/UnitSearch.h"
 #include "job/FixedText.h"
@@ -45,30 +47,30 @@ QDialog* InputDialog(AppState& state, KelvoFrame& frame, const std::string& whic
             LocateProductSlot(product, image.products[p]);
             pages[p] = PageOfSlot(image.products[p]);
         }
-        return new TProductDialog(product, pages, ' ', 2160, &frame);
+        return new TProductDialog(product, pages, ' ', 2160, &frame, state.units);
     }
     if (which == "insulation") {
         SurfaceChoice choices[SurfaceCount];
         for (int s = 0; s < SurfaceCount; ++s)
             choices[s] = {image.surfaces[s].insulationRow, image.surfaces[s].thickness,
                           image.surfaces[s].adjacentTemp};
-        return new TInsulTab(InsulationListRows(insul), choices, &frame);
+        return new TInsulTab(InsulationListRows(insul), choices, &frame, state.units);
     }
     if (which == "maintenance") {
         maintenance = std::make_unique<InsulationMaintenance>(insul);
         maintenance->ToggleDeleted(1);
-        return new TInsulModifyDialog(*maintenance, &frame);
+        return new TInsulModifyDialog(*maintenance, &frame, state.units);
     }
     if (which == "velocity")
-        return new TAirVelocityDialog(image.airVelocityEntry, &frame);
+        return new TAirVelocityDialog(image.airVelocityEntry, &frame, state.units);
     if (which == "sun")
         return new TSunDialog(image.sun, &frame);
     if (which == "user")
-        return new TUserDialog(image.userLoad, &frame);
+        return new TUserDialog(image.userLoad, &frame, state.units);
     if (which == "glass")
-        return new TGlassDialog(image.glassDoors, &frame);
+        return new TGlassDialog(image.glassDoors, &frame, state.units);
     if (which == "latent")
-        return new TLatentDialog(image.latent, &frame);
+        return new TLatentDialog(image.latent, &frame, state.units);
     return nullptr;
 }
 
@@ -82,9 +84,10 @@ void ShowEquipmentList(AppState& state, KelvoFrame& frame, bool coilList) {
     BeginUnitSelection(job, equipment);
     if (!ConfirmUnitSelection(job, 1, 10) || !SearchUnits(job, units, equipment))
         return;
-    const UnitList unitList = BuildUnitList(job, units, equipment);
+    UnitList unitList = BuildUnitList(job, units, equipment);
     if (!coilList) {
-        (new TSearchUnitDialog(unitList, &frame))->show();
+        unitList.desired = DesiredUnitLine(job.image, state.units);
+        (new TSearchUnitDialog(unitList, &frame, state.units))->show();
         return;
     }
     if (unitList.rows.empty())
@@ -92,8 +95,11 @@ void ShowEquipmentList(AppState& state, KelvoFrame& frame, bool coilList) {
     StoreUnitRow(job, unitList.rows.front());
     RefreshJob(job, equipment);
     BeginCoilSelection(job, equipment);
-    if (ConfirmCoilSelection(job, 1) && SearchCoils(job, coils, equipment))
-        (new TSearchCoilDialog(BuildCoilList(job, coils, equipment), &frame))->show();
+    if (ConfirmCoilSelection(job, 1) && SearchCoils(job, coils, equipment)) {
+        CoilList coilList = BuildCoilList(job, coils, equipment);
+        coilList.desired = DesiredCoilLine(job.image, state.units);
+        (new TSearchCoilDialog(coilList, &frame, state.units))->show();
+    }
 }
 
 } // namespace
@@ -106,6 +112,8 @@ int main(int argc, char** argv) {
     const std::string which = argv[1];
     AppState state;
     StartUp(state, ShippedTableFolders());
+    if (argc > 3 && std::string(argv[3]) == "si")
+        state.units = UnitSystem::Metric;
     std::unique_ptr<InsulationMaintenance> maintenance; // outlives the dialogs of the frame
     KelvoFrame frame(state);
     frame.resize(QGuiApplication::primaryScreen()->availableGeometry().size());
@@ -113,9 +121,10 @@ int main(int argc, char** argv) {
     frame.openAtStart(argv[2]);
     const TJobHeader& h = state.job.image.header;
     KVjobDialog info(TakeJobInfoRecord(h, false), false, h.designAmbient,
-                     DateField::Parse(GetText(h.jobDate)), &frame);
+                     DateField::Parse(GetText(h.jobDate)), &frame, state.units);
     TDefaultsTab defaults(state.defaults,
-                          InsulationListRows(*state.tables.get(ReferenceTable::Insul)), &frame);
+                          InsulationListRows(*state.tables.get(ReferenceTable::Insul)), &frame,
+                          state.units);
     if (which == "jobinfo")
         info.show();
     if (which == "defaults")
@@ -125,7 +134,7 @@ int main(int argc, char** argv) {
     if (which == "units" || which == "coils")
         ShowEquipmentList(state, frame, which == "coils");
     if (which == "spot")
-        (new rkSpotDialog(state.spot.unit, state.spot.spotAmbient, &frame))->show();
+        (new rkSpotDialog(state.spot.unit, state.spot.spotAmbient, &frame, state.units))->show();
     if (which == "codes")
         (new unitCodesDialog(&frame))->show();
     if (QDialog* input = InputDialog(state, frame, which, maintenance))
