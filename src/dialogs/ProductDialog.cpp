@@ -90,7 +90,10 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     AddRow(fields, 4, metric ? QStringLiteral("&Resp/Load/kg") : QStringLiteral("&Resp/Load/lb"),
            respWeight_);
     if (withEstimate) {
-        estimate_ = Named(new QPushButton(QStringLiteral("&Estimate Lbs"), this), "estimateButton");
+        estimate_ = Named(new QPushButton(metric ? QStringLiteral("&Estimate kg")
+                                                 : QStringLiteral("&Estimate Lbs"),
+                                          this),
+                          "estimateButton");
         estimate_->setAutoDefault(false);
         fields->addWidget(estimate_, 1, 2);
         connect(estimate_, &QPushButton::clicked, this, [this] { estimate(); });

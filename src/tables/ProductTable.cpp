@@ -235,6 +235,12 @@ ProductInformation ReadProductInformation(Table& product, int32_t recordNo, Unit
                                                    : std::string("No resp/fact this Product");
         return info;
     }
+    // A quantity in pounds is typed in kg in SI.
+    if (!info.countsPackages) {
+        const std::size_t pounds = info.packageSize.find("pounds");
+        if (pounds != std::string::npos)
+            info.packageSize.replace(pounds, 6, "kg    "); // the column keeps its width
+    }
     const std::string tempSi = StorageTemperatureInSi(temp).value_or(Trimmed(temp));
     info.suggested = Format("Suggested: Temp: %7s  RH:%-7s Life: %16s", tempSi.c_str(), rh.c_str(),
                             life.c_str());

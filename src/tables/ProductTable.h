@@ -72,7 +72,7 @@ struct ProductInformation {
 };
 // In SI the storage temperature, the factors and the suggested respiration carry SI units: a
 // storage temperature that is a number or a range "a-b" of numbers is shown in C, any other text
-// as it stands.
+// as it stands; a package size that names pounds names kg (the unit the quantity is typed in).
 ProductInformation ReadProductInformation(Table& product, int32_t recordNo,
                                           UnitSystem units = UnitSystem::Imperial);
 

@@ -522,12 +522,16 @@ TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
                        QStringLiteral("10.0"));
              EXPECT_TRUE(
                  page->informationLines().join('\n').contains(QStringLiteral("kJ/(kg\u00B7K)")));
+             // General Storage is counted in pounds: typed in kg.
+             EXPECT_TRUE(
+                 page->informationLines().join('\n').contains(QStringLiteral("Quantity in kg")));
              return ClickOk(d);
          },
          [&](QDialog& d) {
              auto& dialog = dynamic_cast<TProductDialog&>(d);
              TProductPageView* page = dialog.pageView(0);
              auto* quantity = page->findChild<QLineEdit*>(QStringLiteral("quantity"));
+             EXPECT_EQ(page->estimateButton()->text(), QStringLiteral("&Estimate kg"));
              page->estimateButton()->click();
              // The box holds 2160 lb: 980 kg.
              EXPECT_EQ(quantity->text(), QStringLiteral("980"));
