@@ -601,3 +601,14 @@ TEST(UnitsProfile, AnythingButMetricReadsAsImperial) {
     ASSERT_TRUE(SaveUnitSystem(path, UnitSystem::Metric));
     EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Metric);
 }
+
+// A profile that cannot be written (here a folder stands in its place) is reported, and the
+// switch still holds for this run.
+TEST_F(Frame, MetricUnitsThatCannotBeKeptAreReported) {
+    std::filesystem::create_directory(folder.path() / "kelvo.ini");
+    MessageScript messages;
+    frame->runCommand(MetricUnits);
+    EXPECT_EQ(state.units, UnitSystem::Metric);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("could not be kept")));
+}

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -282,4 +284,50 @@ TEST_F(MetricEntry, NewJobAndSpotEntriesTakeSi) {
     EXPECT_TRUE(RunSpotCoilDialog(entries, nullptr, SI));
     EXPECT_EQ(entries.coil.spotTD, 10);         // 5.5 K is 9.9 F
     EXPECT_EQ(entries.coil.spotCoilLoad, 6824); // 2000 W is 6824.2 btuh
+}
+
+// Typed SI -> stored imperial -> shown SI again: the stored value is the typed figure's nearest
+// on the stored field's step, and the figure shown next differs from the typed one by no more
+// than half that step (converted) and the shown rounding (from the typed figure brought into the
+// imperial range, for the ends the SI range widens to).
+TEST_F(MetricEntry, SiToStoredToSiMovesAFigureByAtMostHalfAStoredStep) {
+    struct Case {
+        Quantity quantity;
+        double low, high; // the imperial range
+        int storedDecimals;
+        int siDecimals;
+    };
+    const Case cases[] = {
+        {Quantity::Temperature, -50, 60, 0, 1},     {Quantity::TempDifference, 1, 96, 0, 1},
+        {Quantity::HeatFlow, 0, 9000000, 0, 0},     {Quantity::Mass, 0, 90000000, 0, 0},
+        {Quantity::Thickness, 0, 144, 0, 0},        {Quantity::Length, 0, 400, 2, 2},
+        {Quantity::Thickness, 0, 40, 2, 1},         {Quantity::Power, 0, 500, 2, 2},
+        {Quantity::LightingDensity, 0.5, 30, 2, 2}, {Quantity::Respiration, 0, 400, 2, 1},
+    };
+    for (const Case& c : cases) {
+        const double step = std::pow(10.0, -c.storedDecimals);
+        const double siStep = std::pow(10.0, -c.siDecimals);
+        const SiRange range = ToSiRange(c.quantity, c.low, c.high, c.siDecimals);
+        for (int i = 0; i <= 200; ++i) {
+            const double typed =
+                std::round((range.low + (range.high - range.low) * i / 200.0) / siStep) * siStep;
+            NumberField field(QStringLiteral("[#]"), c.low, c.high, c.storedDecimals);
+            field.setValue(c.low);
+            field.showIn(SI, c.quantity, c.siDecimals);
+            field.setText(QString::number(typed, 'f', c.siDecimals));
+            ASSERT_TRUE(field.inRange()) << typed;
+            const double stored = field.storedValue();
+            const double exact = std::clamp(FromSi(c.quantity, typed), c.low, c.high);
+            EXPECT_LE(std::abs(stored - exact), step / 2 + 1e-9)
+                << UnitSymbol(c.quantity, SI) << " " << typed;
+            NumberField again(QStringLiteral("[#]"), c.low, c.high, c.storedDecimals);
+            again.setValue(stored);
+            again.showIn(SI, c.quantity, c.siDecimals);
+            const double halfStep = std::abs(ToSi(c.quantity, step) - ToSi(c.quantity, 0)) / 2;
+            // At the widened ends the typed figure is first brought into the imperial range.
+            EXPECT_LE(std::abs(again.value() - ToSi(c.quantity, exact)),
+                      halfStep + siStep / 2 + 1e-9)
+                << UnitSymbol(c.quantity, SI) << " " << typed;
+        }
+    }
 }
