@@ -170,6 +170,11 @@ protected:
         frame = std::make_unique<KelvoFrame>(state);
     }
 
+    // Every dialog the program opens, in the program's unit setting; the New Job is made with the
+    // box temperature and the three dimensions given.
+    void WalkEveryDialog(const char* boxTemp, const char* length, const char* width,
+                         const char* height);
+
     TempFolder folder;
     AppState state;
     MessageScript messages;
@@ -179,12 +184,24 @@ protected:
 } // namespace
 
 TEST_F(DialogWalk, EveryLabelReachesItsFieldAndEveryDialogFitsItsTitle) {
+    WalkEveryDialog("35", "10", "8", "8");
+}
+
+// The SI labels name their units and keep their mnemonics.
+TEST_F(DialogWalk, InMetricUnitsEveryLabelReachesItsFieldAndEveryDialogFitsItsTitle) {
+    state.units = UnitSystem::Metric;
+    WalkEveryDialog("1.7", "3.05", "2.44", "2.44");
+}
+
+void DialogWalk::WalkEveryDialog(const char* boxTemp, const char* length, const char* width,
+                                 const char* height) {
     mnemonicsPressed = 0;
     {
-        ModalScript modal(
-            {CheckThenCancel(), CheckThen(Fill({{"boxTemp", "35"}})),
-             CheckThen(
-                 Fill({{"jobName", "Walk"}, {"length", "10"}, {"width", "8"}, {"height", "8"}}))});
+        ModalScript modal({CheckThenCancel(), CheckThen(Fill({{"boxTemp", boxTemp}})),
+                           CheckThen(Fill({{"jobName", "Walk"},
+                                           {"length", length},
+                                           {"width", width},
+                                           {"height", height}}))});
         frame->runCommand(NewJob); // the submitter dialog first: there is no submitter file
         ASSERT_TRUE(state.jobLoaded());
         EXPECT_EQ(modal.unexpected, 0);
