@@ -27,9 +27,9 @@ const char* QuantityText::Unit(Quantity quantity, const char* imperialUnit) cons
     return Metric() ? UnitSymbol(quantity, UnitSystem::Metric) : imperialUnit;
 }
 
-std::string QuantityText::Tagged(Quantity quantity, double imperial, int width,
-                                 int decimals) const {
-    std::string text = Number(quantity, imperial, width, decimals);
+std::string QuantityText::Tagged(Quantity quantity, double imperial, int width, int decimals,
+                                 int siDecimals) const {
+    std::string text = Number(quantity, imperial, width, decimals, siDecimals);
     if (Metric())
         text = text + " " + UnitSymbol(quantity, UnitSystem::Metric);
     return text;

@@ -28,7 +28,8 @@ public:
                       const char* imperialUnit, int siDecimals = -1) const;
 
     // A number the imperial page shows without a unit: in SI it carries its symbol.
-    std::string Tagged(Quantity quantity, double imperial, int width, int decimals) const;
+    std::string Tagged(Quantity quantity, double imperial, int width, int decimals,
+                       int siDecimals = -1) const;
 
 private:
     UnitSystem system_;

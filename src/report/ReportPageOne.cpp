@@ -253,10 +253,11 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
         rows.At(C0, y, "Coils");
         rows.At(
             C1, y,
-            Format("%3i ea %s %s  %s TD %s defrost", c.coilCount, GetText(c.coilBrand).c_str(),
-                   GetText(c.coilModel).c_str(),
-                   q.Number(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2).c_str(),
-                   GetText(c.defrostType).c_str()));
+            Format(
+                "%3i ea %s %s  %s TD %s defrost", c.coilCount, GetText(c.coilBrand).c_str(),
+                GetText(c.coilModel).c_str(),
+                q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2).c_str(),
+                GetText(c.defrostType).c_str()));
         break;
     }
     default:

@@ -176,10 +176,11 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
         last = y + 6;
         w.Left(
             2, last, H,
-            Format("Coil: %3i ea %s %s  %s TD  %s defrost %s ", c.coilCount,
-                   GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
-                   q.Number(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2).c_str(),
-                   GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()));
+            Format(
+                "Coil: %3i ea %s %s  %s TD  %s defrost %s ", c.coilCount,
+                GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
+                q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2).c_str(),
+                GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()));
     }
     return last + 1 + 3;
 }

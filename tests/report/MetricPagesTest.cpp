@@ -236,3 +236,19 @@ TEST(MetricPages, TotalsAreTheImperialTotalsInWatts) {
 }
 
 } // namespace
+
+namespace {
+
+// The coil's TD keeps the list's two decimals and names its unit, on both pages.
+TEST(MetricPages, CoilTdCarriesKelvinWithTheListsDecimals) {
+    ReportFixture f;
+    FillEveryBlock(f, false);
+    const SummaryPage si = BuildSummaryPage(f.job, f.state, f.submitter, UnitSystem::Metric);
+    EXPECT_NE(SummaryAsText(si).find(" 5.83 K TD"), std::string::npos) << SummaryAsText(si);
+    bool onReport = false;
+    for (const DrawnText& text : DrawIn(f, 1, UnitSystem::Metric).texts)
+        onReport = onReport || text.text.find(" 5.83 K TD ") != std::string::npos;
+    EXPECT_TRUE(onReport);
+}
+
+} // namespace
