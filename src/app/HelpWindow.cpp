@@ -16,7 +16,7 @@
 namespace {
 
 // Context anchors and the pages that hold them.
-constexpr std::array<std::pair<const char*, const char*>, 20> ContextPages{{
+constexpr std::array<std::pair<const char*, const char*>, 21> ContextPages{{
     {"contents", "index.html"},       {"commands", "commands.html"},
     {"1088", "jobinfo.html"},         {"1089", "jobinfo.html"},
     {"1090", "jobinfo.html"},         {"1091", "jobinfo.html"},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<const char*, const char*>, 20> ContextPages{{
     {"1110", "loads.html"},           {"defaults", "defaults.html"},
     {"unitsearch", "equipment.html"}, {"coilsearch", "equipment.html"},
     {"spot", "equipment.html"},       {"unitcodes", "equipment.html"},
+    {"units", "units.html"},
 }};
 
 } // namespace

@@ -612,3 +612,14 @@ TEST_F(Frame, MetricUnitsThatCannotBeKeptAreReported) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("could not be kept")));
 }
+
+// The metric page opens at its anchor and reads its degree signs as written.
+TEST_F(Frame, HelpOnMetricUnitsOpens) {
+    frame->runCommand(HelpIndex);
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    RequestHelp(QStringLiteral("units"));
+    QTextBrowser* browser = frame->helpWindow()->browser();
+    EXPECT_TRUE(browser->source().path().endsWith("units.html"));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("shown as -23.3 \u00B0C")));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("nearest whole imperial value")));
+}
