@@ -8,6 +8,9 @@
 #include "job/FixedText.h"
 #include "tables/ShippedTables.h"
 
+#include <QLineEdit>
+#include <QSpinBox>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +86,37 @@ TEST_F(DefaultsDialog, OutOfRangeInchesAreRefusedOnTheirTabAndCancelWritesNothin
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Value not in range 0..40"));
     EXPECT_FALSE(std::filesystem::exists(folder.file(DefaultsFileName)));
+}
+
+// In SI: thickness in mm, temperatures in C with the ambient on its 5 F steps; what is not typed
+// is saved as it was.
+TEST_F(DefaultsDialog, SiEntriesAreSavedInImperialUnits) {
+    TDefaults defaults = BuiltInDefaults();
+    defaults.freezerWallInches = 4.37;
+    ModalScript modal({[](QDialog& d) {
+        EXPECT_EQ(FieldText(d, "coolerInches"), QStringLiteral("88.9"));
+        EXPECT_EQ(FieldText(d, "freezerInches"), QStringLiteral("111.0"));
+        EXPECT_EQ(FieldText(d, "coolerAdjacentTemp"), QStringLiteral("32.2"));
+        SetField(d, "coolerInches", QStringLiteral("100"));
+        SetField(d, "freezerAdjacentTemp", QStringLiteral("20"));
+        Tabs(d).showTab(TDefaultsTab::DesignTab);
+        // Typed into the spin box's own line, as a user types it.
+        d.findChild<QSpinBox*>(QStringLiteral("defaultAmbient"))
+            ->findChild<QLineEdit*>()
+            ->setText(QStringLiteral("36"));
+        return ClickOk(d);
+    }});
+    const auto saved = RunDefaultsDialog(defaults, *insul, folder.file(DefaultsFileName), nullptr,
+                                         UnitSystem::Metric);
+    ASSERT_TRUE(saved);
+    TDefaults read{};
+    ASSERT_TRUE(ReadDefaultsFile(read, folder.file(DefaultsFileName)).ok);
+    EXPECT_EQ(+read.coolerWallInches, 3.94); // 100 mm is 3.937 in
+    EXPECT_EQ(+read.freezerWallInches, 4.37);
+    EXPECT_EQ(+read.coolerAdjacentTemp, 90);
+    EXPECT_EQ(+read.freezerAdjacentTemp, 68);
+    EXPECT_EQ(+read.defaultAmbient, 95); // 36 C is 96.8 F: the 95 F step
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(SubmitterDialog, UnchangedOkReportsNoChange) {
