@@ -538,8 +538,8 @@ TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
              return ClickOk(d);
          }});
     RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
-    EXPECT_EQ(job.image.products[0].quantity, before.products[0].quantity);
-    EXPECT_EQ(job.image.products[0].enteringTemp, 50);
+    EXPECT_EQ(+job.image.products[0].quantity, +before.products[0].quantity);
+    EXPECT_EQ(+job.image.products[0].enteringTemp, 50);
     RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
     EXPECT_EQ(+job.image.products[0].quantity, 2160); // the estimate itself, not 980 kg back
 }
