@@ -5,6 +5,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/SpinField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 
 #include <QFormLayout>
 #include <QStackedWidget>
@@ -18,12 +19,12 @@ template <typename Field> Field* Named(Field* field, const char* name) {
     return field;
 }
 
-QWidget* WallPage(const QString& inchesLabel, RealField* inches, IntField* adjacent, bool metric) {
+QWidget* WallPage(const QString& inchesLabel, RealField* inches, IntField* adjacent,
+                  UnitSystem units) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     form->addRow(inchesLabel, inches);
-    form->addRow(metric ? QStringLiteral("Adjacent &Temperature (\u00B0C)")
-                        : QStringLiteral("Adjacent &Temperature"),
+    form->addRow(LabelIn(units, {"Adjacent &Temperature", "Adjacent &Temperature (\u00B0C)"}),
                  adjacent);
     return page;
 }
@@ -56,7 +57,6 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     for (IntField* adjacent : {coolerAdjacent_, freezerAdjacent_})
         adjacent->showIn(units, Quantity::Temperature);
     ambient_->showIn(units);
-    const bool metric = units == UnitSystem::Metric;
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
@@ -75,17 +75,13 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     list_->setMinimumHeight(220);
 
     pages_ = new QStackedWidget(this);
-    pages_->addWidget(WallPage(metric ? QStringLiteral("&Thickness Coolers (mm)")
-                                      : QStringLiteral("&Inches Coolers"),
-                               coolerInches_, coolerAdjacent_, metric));
-    pages_->addWidget(WallPage(metric ? QStringLiteral("&Thickness Freezer (mm)")
-                                      : QStringLiteral("&Inches Freezer"),
-                               freezerInches_, freezerAdjacent_, metric));
+    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Coolers", "&Thickness Coolers (mm)"}),
+                               coolerInches_, coolerAdjacent_, units));
+    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Freezer", "&Thickness Freezer (mm)"}),
+                               freezerInches_, freezerAdjacent_, units));
     auto* design = new QWidget;
     auto* designForm = new QFormLayout(design);
-    designForm->addRow(metric ? QStringLiteral("Design &Ambient (\u00B0C)")
-                              : QStringLiteral("Design &Ambient"),
-                       ambient_);
+    designForm->addRow(LabelIn(units, {"Design &Ambient", "Design &Ambient (\u00B0C)"}), ambient_);
     designForm->addRow(QStringLiteral("Design &Rel/Hum"), designRelHum_);
     designForm->addRow(QStringLiteral("Box Rel/&Hum"), boxRelHum_);
     pages_->addWidget(design);

@@ -46,7 +46,7 @@ IntField* FieldsDialog::addInt(const UnitLabel& label, Quantity quantity, const 
     field->setObjectName(QLatin1String(name));
     field->setValue(value);
     field->showIn(units_, quantity);
-    addRow(labelText(label), field);
+    addRow(LabelIn(units_, label), field);
     checked_.push_back(field);
     return field;
 }
@@ -58,14 +58,10 @@ RealField* FieldsDialog::addReal(const UnitLabel& label, Quantity quantity, cons
     field->setObjectName(QLatin1String(name));
     field->setValue(value);
     field->showIn(units_, quantity, siDecimals);
-    addRow(labelText(label), field);
+    addRow(LabelIn(units_, label), field);
     checked_.push_back(field);
     opened_.push_back({field, field->text(), value});
     return field;
-}
-
-QString FieldsDialog::labelText(const UnitLabel& label) const {
-    return QString::fromUtf8(units_ == UnitSystem::Metric ? label.metric : label.imperial);
 }
 
 double FieldsDialog::realOf(const RealField* field) const {

@@ -5,6 +5,7 @@
 
 #include "calc/UnitConversion.h"
 #include "dialogs/KitDialog.h"
+#include "dialogs/UnitLabel.h"
 
 #include <vector>
 
@@ -20,15 +21,6 @@ class FieldsDialog : public KitDialog {
 public:
     FieldsDialog(const QString& className, const QString& title, QWidget* parent,
                  UnitSystem units = UnitSystem::Imperial);
-
-    UnitSystem units() const { return units_; }
-
-    // A field label in both unit systems (UTF-8).
-    struct UnitLabel {
-        const char* imperial;
-        const char* metric;
-    };
-    QString labelText(const UnitLabel& label) const;
 
 protected:
     // A labelled field named `name` (the label's accelerator focuses it).

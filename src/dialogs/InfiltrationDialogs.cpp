@@ -13,8 +13,8 @@ const QString SignedThree = QStringLiteral("[-][#][#][#]");
 const QString Three = QStringLiteral("[#][#][#]");
 const QString Real = QStringLiteral("[#][#][#][.][#][#]");
 constexpr int EditCharacters = 19;
-const FieldsDialog::UnitLabel TemperatureLabel = {"Infiltrating &Temperature/f",
-                                                  "Infiltrating &Temperature/\u00B0C"};
+const UnitLabel TemperatureLabel = {"Infiltrating &Temperature/f",
+                                    "Infiltrating &Temperature/\u00B0C"};
 
 QLabel* Heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -4,6 +4,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 #include "job/FixedText.h"
 #include "tables/InsulationTable.h"
 
@@ -83,9 +84,8 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
         auto* inches =
             new QLabel(QLatin1String(metric ? MillimetreLabels[s] : InchLabels[s]), page);
         inches->setBuddy(thickness_[s]);
-        auto* adjacent = new QLabel(metric ? QStringLiteral("Adjacent &Temperature (\u00B0C)")
-                                           : QStringLiteral("Adjacent &Temperature"),
-                                    page);
+        auto* adjacent = new QLabel(
+            LabelIn(units, {"Adjacent &Temperature", "Adjacent &Temperature (\u00B0C)"}), page);
         adjacent->setBuddy(adjacent_[s]);
         grid->addWidget(inches, 0, 0);
         grid->addWidget(thickness_[s], 0, 1);

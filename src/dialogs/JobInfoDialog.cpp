@@ -5,6 +5,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/SpinField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 #include "job/FixedText.h"
 
 #include <QGridLayout>
@@ -77,7 +78,6 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     for (RealField* dimension : {length_, width_, height_})
         dimension->showIn(units, Quantity::Length, 2);
     ambient_->showIn(units);
-    const bool metric = units == UnitSystem::Metric;
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -90,17 +90,11 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     AddRow(grid, 5, 0, QStringLiteral("T&el"), telephone_);
     AddRow(grid, 6, 0, QStringLiteral("&Fax"), fax_);
     AddRow(grid, 7, 0, QStringLiteral("&Date"), date_);
-    AddRow(grid, 0, 3, metric ? QStringLiteral("Box &Temp (\u00B0C)") : QStringLiteral("Box &Temp"),
-           boxTemp_);
-    AddRow(grid, 1, 3,
-           metric ? QStringLiteral("Length  &No/So (m)") : QStringLiteral("Length  &No/So"),
-           length_);
-    AddRow(grid, 2, 3, metric ? QStringLiteral("Width Ea/&We (m)") : QStringLiteral("Width Ea/&We"),
-           width_);
-    AddRow(grid, 3, 3, metric ? QStringLiteral("&Height (m)") : QStringLiteral("&Height"), height_);
-    AddRow(grid, 4, 3,
-           metric ? QStringLiteral("Design &Ambient (\u00B0C)") : QStringLiteral("Design &Ambient"),
-           ambient_);
+    AddRow(grid, 0, 3, LabelIn(units, {"Box &Temp", "Box &Temp (\u00B0C)"}), boxTemp_);
+    AddRow(grid, 1, 3, LabelIn(units, {"Length  &No/So", "Length  &No/So (m)"}), length_);
+    AddRow(grid, 2, 3, LabelIn(units, {"Width Ea/&We", "Width Ea/&We (m)"}), width_);
+    AddRow(grid, 3, 3, LabelIn(units, {"&Height", "&Height (m)"}), height_);
+    AddRow(grid, 4, 3, LabelIn(units, {"Design &Ambient", "Design &Ambient (\u00B0C)"}), ambient_);
     AddRow(grid, 5, 3, QStringLiteral("&Run Hours"), runHours_);
     AddRow(grid, 6, 3, QStringLiteral("&Safety Factor"), safetyFactor_);
     AddRow(grid, 7, 3, QStringLiteral("&Box Rel/Hum"), boxRelHum_);

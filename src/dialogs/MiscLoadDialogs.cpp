@@ -5,6 +5,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 #include "job/FixedText.h"
 
 #include <QGroupBox>
@@ -68,8 +69,7 @@ TUserDialog::TUserDialog(const TUserLoad& load, QWidget* parent, UnitSystem unit
     load_->field()->showIn(units, Quantity::HeatFlow);
     addRow(QStringLiteral("&Load"), load_);
     addChecked(load_->field());
-    addNote(units == UnitSystem::Metric ? QStringLiteral("Enter Load in W")
-                                        : QStringLiteral("Enter Load in btuh"));
+    addNote(LabelIn(units, {"Enter Load in btuh", "Enter Load in W"}));
     finish(false);
     description_->setFocus();
 }

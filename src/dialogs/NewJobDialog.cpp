@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
+#include "dialogs/UnitLabel.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -17,9 +18,7 @@ TNewJobDialog::TNewJobDialog(int32_t boxTemp, QWidget* parent, UnitSystem units)
     boxTemp_->showIn(units, Quantity::Temperature);
 
     auto* form = new QFormLayout;
-    form->addRow(units == UnitSystem::Metric ? QStringLiteral("Box &Temperature (\u00B0C)")
-                                             : QStringLiteral("Box &Temperature"),
-                 boxTemp_);
+    form->addRow(LabelIn(units, {"Box &Temperature", "Box &Temperature (\u00B0C)"}), boxTemp_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Initiate New Job"), this));
     layout->addLayout(form);

@@ -4,6 +4,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -69,7 +70,6 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     enteringTemp_->showIn(units, Quantity::Temperature);
     respFactor_->showIn(units, Quantity::Respiration);
     respWeight_->showIn(units, Quantity::Mass);
-    const bool metric = units == UnitSystem::Metric;
 
     std::vector<QStringList> listRows;
     listRows.reserve(rows_.size());
@@ -79,20 +79,14 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     list_->setMinimumHeight(220);
 
     auto* fields = new QGridLayout;
-    AddRow(fields, 0,
-           metric ? QStringLiteral("Entering &Temp/\u00B0C") : QStringLiteral("Entering &Temp/f"),
+    AddRow(fields, 0, LabelIn(units, {"Entering &Temp/f", "Entering &Temp/\u00B0C"}),
            enteringTemp_);
     quantityLabel_ = AddRow(fields, 1, QStringLiteral("&Quan Product/lb"), quantity_);
     AddRow(fields, 2, QStringLiteral("&Pulldown Hours"), pulldown_);
-    AddRow(fields, 3,
-           metric ? QStringLiteral("Resp &Factor mW/kg") : QStringLiteral("Resp &Factor"),
-           respFactor_);
-    AddRow(fields, 4, metric ? QStringLiteral("&Resp/Load/kg") : QStringLiteral("&Resp/Load/lb"),
-           respWeight_);
+    AddRow(fields, 3, LabelIn(units, {"Resp &Factor", "Resp &Factor mW/kg"}), respFactor_);
+    AddRow(fields, 4, LabelIn(units, {"&Resp/Load/lb", "&Resp/Load/kg"}), respWeight_);
     if (withEstimate) {
-        estimate_ = Named(new QPushButton(metric ? QStringLiteral("&Estimate kg")
-                                                 : QStringLiteral("&Estimate Lbs"),
-                                          this),
+        estimate_ = Named(new QPushButton(LabelIn(units, {"&Estimate Lbs", "&Estimate kg"}), this),
                           "estimateButton");
         estimate_->setAutoDefault(false);
         fields->addWidget(estimate_, 1, 2);

@@ -3,6 +3,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/SpinField.h"
+#include "dialogs/UnitLabel.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -48,17 +49,13 @@ rkSpotDialog::rkSpotDialog(const TSpotUnitEntry& entry, int32_t spotAmbient, QWi
     load_->showIn(units, Quantity::HeatFlow);
     suction_->showIn(units, Quantity::Temperature);
     ambient_->showIn(units);
-    const bool metric = units == UnitSystem::Metric;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Quan/Units"), quantity_);
-    form->addRow(metric ? QStringLiteral("&Load W") : QStringLiteral("&BTUH Load"), load_);
+    form->addRow(LabelIn(units, {"&BTUH Load", "&Load W"}), load_);
     form->addRow(QStringLiteral("&Run Hours"), runHours_);
-    form->addRow(metric ? QStringLiteral("Suction &Temp \u00B0C") : QStringLiteral("Suction &Temp"),
-                 suction_);
-    form->addRow(metric ? QStringLiteral("Design &Ambient \u00B0C")
-                        : QStringLiteral("Design &Ambient"),
-                 ambient_);
+    form->addRow(LabelIn(units, {"Suction &Temp", "Suction &Temp \u00B0C"}), suction_);
+    form->addRow(LabelIn(units, {"Design &Ambient", "Design &Ambient \u00B0C"}), ambient_);
     SpotLayout(this, form, makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
     setDialogHelpContext(QStringLiteral("spot"));
     quantity_->setFocus();
@@ -90,14 +87,12 @@ kvSpotCoilDialog::kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent,
     td_->showIn(units, Quantity::TempDifference);
     load_->showIn(units, Quantity::HeatFlow);
     boxTemp_->showIn(units, Quantity::Temperature);
-    const bool metric = units == UnitSystem::Metric;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Quan/Coils"), quantity_);
-    form->addRow(metric ? QStringLiteral("Desired &TD K") : QStringLiteral("Desired &TD"), td_);
-    form->addRow(metric ? QStringLiteral("&Load W") : QStringLiteral("&BTUH Load"), load_);
-    form->addRow(metric ? QStringLiteral("Box &Temp \u00B0C") : QStringLiteral("Box &Temp"),
-                 boxTemp_);
+    form->addRow(LabelIn(units, {"Desired &TD", "Desired &TD K"}), td_);
+    form->addRow(LabelIn(units, {"&BTUH Load", "&Load W"}), load_);
+    form->addRow(LabelIn(units, {"Box &Temp", "Box &Temp \u00B0C"}), boxTemp_);
     SpotLayout(this, form, makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));
     setDialogHelpContext(QStringLiteral("spot"));
     quantity_->setFocus();

@@ -3,6 +3,7 @@
 #include "dialogs/DialogHooks.h"
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
+#include "dialogs/UnitLabel.h"
 #include "equipment/EquipmentListUnits.h"
 #include "equipment/UnitSearch.h"
 
@@ -25,8 +26,7 @@ TUnitDialog::TUnitDialog(int32_t unitCount, int32_t designTD, QWidget* parent, U
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Number of Cond &Units"), unitCount_);
-    form->addRow(units == UnitSystem::Metric ? QStringLiteral("Desired &Temp Diff / TD K")
-                                             : QStringLiteral("Desired &Temp Diff / TD"),
+    form->addRow(LabelIn(units, {"Desired &Temp Diff / TD", "Desired &Temp Diff / TD K"}),
                  designTD_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -59,6 +59,18 @@ protected:
     Job job;
 };
 
+// The 0-based row, in physical order, of the first record with `factor`, or -1; the table is
+// left without a tag selected.
+int PhysicalRowWithFactor(Table& insul, double factor) {
+    insul.d4tagSelect(nullptr);
+    for (int32_t r = 1; r <= insul.d4recCountDo(); ++r) {
+        insul.d4go(r);
+        if (ReadInsulationRecord(insul).factor == factor)
+            return r - 1;
+    }
+    return -1;
+}
+
 // The list row whose text starts with `name` (after trimming), or -1.
 int RowNamed(const BrowseList& list, const QString& name) {
     for (int r = 0; r < list.rowCount(); ++r)
@@ -322,13 +334,7 @@ TEST_F(TableDialogs, EditingAnInsulationKeepsTheFactorsThirdDecimalUnlessRetyped
     std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
     ASSERT_NE(insul, nullptr);
     // The list shows records in physical order: find the shipped 0.124 K panel there.
-    insul->d4tagSelect(nullptr);
-    int panelRow = -1;
-    for (int32_t r = 1; r <= insul->d4recCountDo() && panelRow < 0; ++r) {
-        insul->d4go(r);
-        if (ReadInsulationRecord(*insul).factor == 0.124)
-            panelRow = r - 1;
-    }
+    const int panelRow = PhysicalRowWithFactor(*insul, 0.124);
     ASSERT_GE(panelRow, 0);
     insul->d4tagSelect(insul->d4tag(InsulTagName));
     auto factorOfPanel = [&] {
@@ -415,13 +421,7 @@ TEST_F(TableDialogs, InsulationStaleRowsOpenOnTheNamedRecordAndOkKeepsEveryInsul
 TEST_F(TableDialogs, InsulationFactorInSiFollowsTheChosenType) {
     std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
     ASSERT_NE(insul, nullptr);
-    insul->d4tagSelect(nullptr);
-    int panelRow = -1;
-    for (int32_t r = 1; r <= insul->d4recCountDo() && panelRow < 0; ++r) {
-        insul->d4go(r);
-        if (ReadInsulationRecord(*insul).factor == 0.124)
-            panelRow = r - 1;
-    }
+    const int panelRow = PhysicalRowWithFactor(*insul, 0.124);
     ASSERT_GE(panelRow, 0);
     auto panel = [&] {
         insul->d4tagSelect(nullptr);

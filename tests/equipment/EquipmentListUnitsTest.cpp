@@ -66,39 +66,29 @@ void ExpectCoilRowInSi(const CoilRow& row) {
     EXPECT_EQ(si[4].size(), row.btuh.size());
 }
 
-TEST(EquipmentListUnits, HeadingsNameTheSiUnitsInTheSameWidths) {
-    const std::vector<ListColumn> unitImperial = UnitListColumns(UnitSystem::Imperial);
-    const std::vector<ListColumn> unitSi = UnitListColumns(UnitSystem::Metric);
-    const std::vector<std::string> unitTitles = {"Model",   "btuh",  "Nom HP",
-                                                 "run/hrs", "Brand", "Type"};
-    const std::vector<std::string> unitSiTitles = {"Model",   "W",     "Nom kW",
-                                                   "run/hrs", "Brand", "Type"};
-    const std::vector<int> unitWidths = {14, 12, 7, 6, 8, 6};
-    ASSERT_EQ(unitImperial.size(), unitTitles.size());
-    ASSERT_EQ(unitSi.size(), unitTitles.size());
-    for (std::size_t i = 0; i < unitTitles.size(); ++i) {
-        EXPECT_EQ(unitImperial[i].title, unitTitles[i]);
-        EXPECT_EQ(unitSi[i].title, unitSiTitles[i]);
-        EXPECT_EQ(unitImperial[i].width, unitWidths[i]);
-        EXPECT_EQ(unitSi[i].width, unitWidths[i]);
+// Both systems' headings are the titles given, in the same widths, and an SI title fits its column.
+void ExpectColumns(const std::vector<ListColumn>& imperial, const std::vector<ListColumn>& si,
+                   const std::vector<std::string>& titles, const std::vector<std::string>& siTitles,
+                   const std::vector<int>& widths) {
+    ASSERT_EQ(imperial.size(), titles.size());
+    ASSERT_EQ(si.size(), titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        EXPECT_EQ(imperial[i].title, titles[i]);
+        EXPECT_EQ(si[i].title, siTitles[i]);
+        EXPECT_EQ(imperial[i].width, widths[i]);
+        EXPECT_EQ(si[i].width, widths[i]);
+        EXPECT_LE(std::string(si[i].title).size(), static_cast<std::size_t>(widths[i]));
     }
+}
 
-    const std::vector<ListColumn> coilImperial = CoilListColumns(UnitSystem::Imperial);
-    const std::vector<ListColumn> coilSi = CoilListColumns(UnitSystem::Metric);
-    const std::vector<std::string> coilTitles = {"model", "TD",      "style", "fin",
-                                                 "btuh",  "defrost", "brand"};
-    const std::vector<std::string> coilSiTitles = {"model", "TD K",    "style", "fin",
-                                                   "W",     "defrost", "brand"};
-    const std::vector<int> coilWidths = {10, 4, 9, 4, 12, 7, 10};
-    ASSERT_EQ(coilImperial.size(), coilTitles.size());
-    ASSERT_EQ(coilSi.size(), coilTitles.size());
-    for (std::size_t i = 0; i < coilTitles.size(); ++i) {
-        EXPECT_EQ(coilImperial[i].title, coilTitles[i]);
-        EXPECT_EQ(coilSi[i].title, coilSiTitles[i]);
-        EXPECT_EQ(coilImperial[i].width, coilWidths[i]);
-        EXPECT_EQ(coilSi[i].width, coilWidths[i]);
-        EXPECT_LE(std::string(coilSi[i].title).size(), static_cast<std::size_t>(coilWidths[i]));
-    }
+TEST(EquipmentListUnits, HeadingsNameTheSiUnitsInTheSameWidths) {
+    ExpectColumns(UnitListColumns(UnitSystem::Imperial), UnitListColumns(UnitSystem::Metric),
+                  {"Model", "btuh", "Nom HP", "run/hrs", "Brand", "Type"},
+                  {"Model", "W", "Nom kW", "run/hrs", "Brand", "Type"}, {14, 12, 7, 6, 8, 6});
+    ExpectColumns(CoilListColumns(UnitSystem::Imperial), CoilListColumns(UnitSystem::Metric),
+                  {"model", "TD", "style", "fin", "btuh", "defrost", "brand"},
+                  {"model", "TD K", "style", "fin", "W", "defrost", "brand"},
+                  {10, 4, 9, 4, 12, 7, 10});
 }
 
 TEST(EquipmentListUnits, UnitRowsShowWattsAndKilowatts) {
