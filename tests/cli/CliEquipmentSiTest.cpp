@@ -119,7 +119,7 @@ TEST_F(CliEquipmentSi, UnitsAndCoilsListTheImperialFiguresConverted) {
     const std::string coils = Listing("coils " + dir.File("unit.kvj"));
     EXPECT_EQ(Listing("coils " + dir.File("unit.kvj") + " --units imperial"), coils);
     const std::string coilsSi = Listing("coils " + dir.File("unit.kvj") + " --units si");
-    EXPECT_EQ(FirstLine(coilsSi), "Desired:  1 Coils for       2418 W @  5.56 K TD");
+    EXPECT_EQ(FirstLine(coilsSi), "Desired:  1 Coils for       2374 W @  5.56 K TD");
     ExpectConvertedListing(coils, coilsSi, CoilColumns);
 }
 
@@ -137,12 +137,13 @@ TEST_F(CliEquipmentSi, ChoosingARowInSiStoresTheSameJob) {
         EXPECT_EQ(unitJob.size(), 2575u);
         EXPECT_TRUE(FileBytes(dir.File("si.kvj")) == unitJob) << "unit row " << row;
 
-        ASSERT_EQ(RunCli("coils " + dir.File("imperial.kvj") + Dir() + " --select 1 -o " +
+        // Three coils, so that the list has a second row to choose.
+        ASSERT_EQ(RunCli("coils " + dir.File("imperial.kvj") + Dir() + " --count 3 --select 1 -o " +
                          dir.File("imperialCoil.kvj"))
                       .status,
                   0);
         ASSERT_EQ(RunCli("coils " + dir.File("imperial.kvj") + Dir() +
-                         " --units si --select 1 -o " + dir.File("siCoil.kvj"))
+                         " --count 3 --units si --select 1 -o " + dir.File("siCoil.kvj"))
                       .status,
                   0);
         const std::string coilJob = FileBytes(dir.File("imperialCoil.kvj"));

@@ -20,6 +20,8 @@ struct UnitRow {
     int evap;
     double hp;
     std::vector<double> capacity; // BTUA (80 F) .. BTUK (130 F)
+    std::string brand;
+    int hflag;
 };
 
 struct CoilRow {
@@ -29,6 +31,10 @@ struct CoilRow {
     int fins;
     int aeg;
 };
+
+std::string Trimmed(std::string text) {
+    return text.erase(text.find_last_not_of(' ') + 1);
+}
 
 constexpr int Col90 = 2;  // index of BTUC in UnitRow::capacity
 constexpr int Col100 = 4; // BTUE
@@ -43,7 +49,8 @@ protected:
         Table& u = *tables.units;
         for (int32_t r = 1; r <= u.d4recCountDo(); ++r) {
             u.d4go(r);
-            UnitRow row{u.f4str("MODEL"), u.f4int("EVAP"), u.f4double("NOMHP"), {}};
+            UnitRow row{Trimmed(u.f4str("MODEL")), u.f4int("EVAP"), u.f4double("NOMHP"), {},
+                        Trimmed(u.f4str("BRAND")), u.f4int("HFLAG")};
             for (int j = FirstCapacityField; j <= LastCapacityField; ++j)
                 row.capacity.push_back(u.f4double(j));
             units.push_back(row);
@@ -184,8 +191,10 @@ TEST_F(ShippedCatalog, CapacityPerHorsepowerMatchesPublishedRatings) {
         const double perHp = u.capacity[Col90] / u.hp;
         SCOPED_TRACE(u.model);
         if (u.evap == 25) {
-            EXPECT_GE(perHp, 9000.0);
-            EXPECT_LE(perHp, 11000.0);
+            // Fractional compressors spread wider around their nominal size: a ladder of
+            // 1/3, 1/2 and 3/4 HP units cannot step by 1.19 or less within 9,000 to 11,000.
+            EXPECT_GE(perHp, u.hp < 1 ? 8500.0 : 9000.0);
+            EXPECT_LE(perHp, u.hp < 1 ? 11500.0 : 11000.0);
         } else if (u.evap == -20) {
             EXPECT_GE(perHp, 3300.0);
             EXPECT_LE(perHp, 4200.0);
@@ -205,10 +214,204 @@ TEST_F(ShippedCatalog, ModelCodesFollowTheProductCodesCard) {
     // blank - voltage
     const std::regex code("[OIWMS]C[SHZ]-[0-9]{4}[02]-[1-6][HMLT][2347] -[2589]");
     for (const UnitRow& u : units) {
-        const std::string model = u.model.substr(0, u.model.find_last_not_of(' ') + 1);
-        ASSERT_TRUE(std::regex_match(model, code)) << model;
-        EXPECT_EQ(std::stoi(model.substr(4, 4)), static_cast<int>(std::lround(u.hp * 100)))
-            << model;
+        ASSERT_TRUE(std::regex_match(u.model, code)) << u.model;
+        EXPECT_EQ(std::stoi(u.model.substr(4, 4)), static_cast<int>(std::lround(u.hp * 100)))
+            << u.model;
+    }
+}
+
+// The nominal sizes makers list, in hundredths of a HP (NOMHP has two decimals).
+constexpr int MakersSizes[] = {20,   25,   33,   50,   75,   100,  125,  150,  200,
+                               250,  300,  350,  400,  500,  600,  750,  1000, 1200,
+                               1500, 2000, 2500, 3000, 3500, 4000, 5000, 6000};
+
+int Hundredths(double hp) {
+    return static_cast<int>(std::lround(hp * 100));
+}
+
+TEST_F(ShippedCatalog, NominalHorsepowerComesInTheSizesMakersList) {
+    const std::set<int> listed(std::begin(MakersSizes), std::end(MakersSizes));
+    std::set<int> held;
+    for (const UnitRow& u : units) {
+        EXPECT_NEAR(u.hp * 100, Hundredths(u.hp), 1e-6) << u.model << " " << u.hp;
+        EXPECT_TRUE(listed.count(Hundredths(u.hp))) << u.model << " " << u.hp << " HP";
+        held.insert(Hundredths(u.hp));
+    }
+    EXPECT_EQ(held, listed) << "every size makers list is offered";
+}
+
+// The units of one class in capacity order at the rating ambient (90 F).
+std::vector<const UnitRow*> ClassLadder(const std::vector<UnitRow>& units, int evap) {
+    std::vector<const UnitRow*> ladder;
+    for (const UnitRow& u : units)
+        if (u.evap == evap)
+            ladder.push_back(&u);
+    std::stable_sort(ladder.begin(), ladder.end(), [](const UnitRow* a, const UnitRow* b) {
+        return a->capacity[Col90] < b->capacity[Col90];
+    });
+    return ladder;
+}
+
+TEST_F(ShippedCatalog, NoTwoUnitsOfAClassLieWithinOnePercent) {
+    for (const int evap : ReachedClasses()) {
+        const std::vector<const UnitRow*> ladder = ClassLadder(units, evap);
+        for (std::size_t i = 1; i < ladder.size(); ++i)
+            EXPECT_GE(ladder[i]->capacity[Col90], 1.01 * ladder[i - 1]->capacity[Col90])
+                << "class " << evap << ": " << ladder[i - 1]->model << " and " << ladder[i]->model;
+    }
+}
+
+// One application serves a class, and a bigger size never has less capacity than a smaller
+// one: two ladders of different sizes would interleave in the list.
+TEST_F(ShippedCatalog, EachClassHoldsOneLadderInHorsepowerOrder) {
+    for (const int evap : ReachedClasses()) {
+        const std::vector<const UnitRow*> ladder = ClassLadder(units, evap);
+        ASSERT_FALSE(ladder.empty()) << "class " << evap;
+        std::set<std::string> models;
+        for (std::size_t i = 0; i < ladder.size(); ++i) {
+            SCOPED_TRACE("class " + std::to_string(evap) + ": " + ladder[i]->model);
+            EXPECT_TRUE(models.insert(ladder[i]->model).second) << "listed twice";
+            EXPECT_EQ(ladder[i]->model[11], ladder.front()->model[11]) << "application";
+            if (i > 0) {
+                EXPECT_GE(ladder[i]->hp, ladder[i - 1]->hp) << "after " << ladder[i - 1]->model;
+            }
+        }
+    }
+}
+
+TEST_F(ShippedCatalog, EverySizeComesInSeveralModels) {
+    for (const int evap : ReachedClasses()) {
+        std::map<int, std::set<std::string>> modelsOfSize;
+        for (const UnitRow& u : units)
+            if (u.evap == evap)
+                modelsOfSize[Hundredths(u.hp)].insert(u.model);
+        for (const auto& [size, models] : modelsOfSize) {
+            SCOPED_TRACE("class " + std::to_string(evap) + ", " + std::to_string(size) +
+                         " hundredths HP");
+            EXPECT_GE(models.size(), 2u);
+            if (size < 300 || size > 1500)
+                continue;
+            // From 3 to 15 HP a line has welded (hermetic or scroll) and semi-hermetic units.
+            std::set<char> constructions;
+            for (const std::string& model : models)
+                constructions.insert(model[2]);
+            EXPECT_TRUE(constructions.count('S'));
+            EXPECT_TRUE(constructions.count('H') || constructions.count('Z'));
+        }
+    }
+}
+
+// A model is one unit: the same size, brand and type in every class it is listed in, and more
+// capacity the higher its suction.
+TEST_F(ShippedCatalog, AModelIsOneUnitAcrossItsClasses) {
+    std::map<std::string, std::vector<const UnitRow*>> classesOf;
+    for (const UnitRow& u : units)
+        classesOf[u.model].push_back(&u);
+    for (auto& [model, rows] : classesOf) {
+        std::sort(rows.begin(), rows.end(),
+                  [](const UnitRow* a, const UnitRow* b) { return a->evap < b->evap; });
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            SCOPED_TRACE(model + " class " + std::to_string(rows[i]->evap));
+            EXPECT_NE(rows[i]->evap, rows[i - 1]->evap) << "listed twice";
+            EXPECT_EQ(rows[i]->hp, rows.front()->hp);
+            EXPECT_EQ(rows[i]->brand, rows.front()->brand);
+            EXPECT_EQ(rows[i]->hflag, rows.front()->hflag);
+            EXPECT_GT(rows[i]->capacity[Col90], rows[i - 1]->capacity[Col90]);
+        }
+    }
+}
+
+// Each position of a model code as the product codes card explains it.
+struct CardPosition {
+    std::size_t index;
+    const char* meaning;
+    std::map<char, std::string> values;
+};
+
+const std::vector<CardPosition>& CardPositions() {
+    static const std::vector<CardPosition> positions = {
+        {0,
+         "condenser type",
+         {{'O', "outdoor air cooled"},
+          {'I', "indoor air cooled"},
+          {'W', "water cooled"},
+          {'M', "marine type"},
+          {'S', "remote type"}}},
+        {1, "product", {{'C', "condensing unit"}}},
+        {2, "compressor", {{'S', "semi hermetic"}, {'H', "hermetic"}, {'Z', "scroll"}}},
+        {8, "compressors", {{'0', "single compressor"}, {'2', "dual compressor"}}},
+        {10,
+         "compressor make",
+         {{'1', "Copeland"},
+          {'2', "Carlyle"},
+          {'3', "Tecumseh"},
+          {'4', "Maneurop"},
+          {'5', "Bitzer"},
+          {'6', "Trane"}}},
+        {11,
+         "application",
+         {{'H', "high suction temp"},
+          {'M', "medium suction temp"},
+          {'L', "low suction temp"},
+          {'T', "2 stage suction temp"}}},
+        {12, "refrigerant", {{'2', "R-22"}, {'3', "R-134a"}, {'4', "R-404A"}, {'7', "R-507"}}},
+        {15,
+         "unit voltage",
+         {{'2', "240/1/60"}, {'5', "208-240/3/60"}, {'8', "600/3/60"}, {'9', "480/3/60"}}},
+    };
+    return positions;
+}
+
+// The card's reading of a model code: meaning -> value, or an empty map when the code does not
+// have the card's shape.
+std::map<std::string, std::string> DecodeOnCard(const std::string& model) {
+    if (model.size() != 16 || model[3] != '-' || model[9] != '-' || model.substr(13, 2) != " -")
+        return {};
+    std::map<std::string, std::string> decoded;
+    for (std::size_t i = 4; i < 8; ++i)
+        if (model[i] < '0' || model[i] > '9')
+            return {};
+    decoded["nominal HP x 100"] = model.substr(4, 4);
+    for (const CardPosition& position : CardPositions()) {
+        const auto value = position.values.find(model[position.index]);
+        if (value == position.values.end())
+            return {};
+        decoded[position.meaning] = value->second;
+    }
+    return decoded;
+}
+
+TEST(ProductCodesCard, DecodesEveryPositionAndRefusesWhatItDoesNotList) {
+    const std::map<std::string, std::string> decoded = DecodeOnCard("OCH-01500-3M4 -5");
+    EXPECT_EQ(decoded.at("condenser type"), "outdoor air cooled");
+    EXPECT_EQ(decoded.at("compressor"), "hermetic");
+    EXPECT_EQ(decoded.at("nominal HP x 100"), "0150");
+    EXPECT_EQ(decoded.at("compressors"), "single compressor");
+    EXPECT_EQ(decoded.at("compressor make"), "Tecumseh");
+    EXPECT_EQ(decoded.at("application"), "medium suction temp");
+    EXPECT_EQ(decoded.at("refrigerant"), "R-404A");
+    EXPECT_EQ(decoded.at("unit voltage"), "208-240/3/60");
+    for (const char* bad : {"OCH-0150-3M4 -5", "OCH-01500-3M4 -6", "OCX-01500-3M4 -5",
+                            "OCH-01500-7M4 -5", "OCH-01500-3M5 -5", "OCH-01501-3M4 -5",
+                            "OCH-015A0-3M4 -5", "OCH-01500-3M4-5 ", "XCH-01500-3M4 -5"})
+        EXPECT_TRUE(DecodeOnCard(bad).empty()) << bad;
+}
+
+TEST_F(ShippedCatalog, EveryModelCodeDecodesOnTheProductCodesCardAsItsRecordReads) {
+    for (const UnitRow& u : units) {
+        SCOPED_TRACE(u.model + " class " + std::to_string(u.evap));
+        const std::map<std::string, std::string> card = DecodeOnCard(u.model);
+        ASSERT_FALSE(card.empty()) << "not readable on the card";
+        EXPECT_EQ(std::stoi(card.at("nominal HP x 100")), Hundredths(u.hp));
+        // The list's Type column: "Metic " for a semi-hermetic compressor, else "Welded".
+        EXPECT_EQ(card.at("compressor") == "semi hermetic", u.hflag == 0);
+        const char* application = u.evap <= -5   ? "low suction temp"
+                                  : u.evap <= 30 ? "medium suction temp"
+                                                 : "high suction temp";
+        EXPECT_EQ(card.at("application"), application);
+        if (card.at("unit voltage") == "240/1/60") {
+            EXPECT_LE(u.hp, 5.0) << "single phase";
+        }
     }
 }
 

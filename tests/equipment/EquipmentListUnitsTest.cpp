@@ -168,12 +168,12 @@ TEST(EquipmentListUnits, TheWholeShippedCatalogFitsItsColumnsInSi) {
         }
     }
     EXPECT_EQ(unitRows, static_cast<std::size_t>(unitRecords) * 11);
-    // 12 x 336330 BTUH, the largest capacity on file: 1182823 W, still ten characters.
-    ASSERT_EQ(widest, 4035960);
+    // 12 x 387130 BTUH, the largest capacity on file: 1361479 W, still ten characters.
+    ASSERT_EQ(widest, 4645560);
     UnitRow big;
-    big.btuh = "   4035960";
-    big.nominalHp = "  57.50";
-    EXPECT_EQ(UnitRowTexts(big, UnitSystem::Metric)[1], "   1182823");
+    big.btuh = "   4645560";
+    big.nominalHp = "  60.00";
+    EXPECT_EQ(UnitRowTexts(big, UnitSystem::Metric)[1], "   1361479");
 
     job.image.unit.unitCapacity = static_cast<int32_t>(widest);
     job.image.coil.coilCount = 12;

@@ -120,7 +120,7 @@ TEST_F(ShippedTables, UnitCapacityFallsWithAmbientAndWithSuction) {
         }
     }
     EXPECT_EQ(lowestHp, 0.2);
-    EXPECT_EQ(highestHp, 57.5);
+    EXPECT_EQ(highestHp, 60.0);
 }
 
 TEST_F(ShippedTables, CoilsSpanTheRatingsStylesFinsAndDefrosts) {
