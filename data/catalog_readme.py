@@ -85,6 +85,7 @@ def figures(units, coils):
                   for evap in classes)
     coil_step = max(widest_step([c["BTUH"] for c in coils if c["EVAP"] == evap])
                     for evap in classes)
+    sizes = sorted({float(u["NOMHP"]) for u in units})
     paragraph = (
         "%s unit records of %d models (%s) and %s coil records in all. The units come in the "
         "%d nominal sizes makers list: %s HP. Within a class, capacities step by at most %.2f "
@@ -92,7 +93,7 @@ def figures(units, coils):
         "offer two units), neighbours lie at least %.1f %% apart at 90 F, and coil ratings "
         "step by at most %.2f per size." % (
             thousands(len(units)), len(models), by_construction, thousands(len(coils)),
-            len(SIZES), ", ".join(label for _, label in SIZES), unit_step,
+            len(sizes), ", ".join(HP_LABELS["%.2f" % hp] for hp in sizes), unit_step,
             math.floor((nearest - 1) * 1000) / 10, coil_step))
     return ([BEGIN,
              "| Suction class | Application | Units | Coils | Sizes | Smallest unit (90 F) "
