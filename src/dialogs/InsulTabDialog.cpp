@@ -72,6 +72,7 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
         rows_[s] = choices[s].row;
         auto* page = new QWidget(tabs_);
         auto* grid = new QGridLayout(page);
+        grid->setHorizontalSpacing(12);
         thickness_[s] = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 999.99, 2, page);
         thickness_[s]->setObjectName(QStringLiteral("thickness%1").arg(s));
         thickness_[s]->setValue(choices[s].thickness);

@@ -18,7 +18,7 @@ QString NameProblem(const QString& name) {
         if (control || forbidden)
             return QStringLiteral("\"%1\" cannot be a file name: it holds %2.\n\n"
                                   "A file name cannot hold \\ : * ? \" < > | (Windows refuses "
-                                  "them). Type - in their place.")
+                                  "them): type \"-\" in its place.")
                 .arg(name, control ? QStringLiteral("a control character")
                                    : QStringLiteral("\"%1\"").arg(c));
     }
@@ -34,8 +34,8 @@ QString SaveNameProblem(const QString& path) {
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir())
         return QStringLiteral("There is no folder \"%1\".\n\n"
-                              "A / typed in a name starts a folder: type - in its place (as in "
-                              "12-10), or choose a folder that exists.")
+                              "A \"/\" typed in a name starts a folder: type \"-\" in its place "
+                              "(as in 12-10), or choose a folder that exists.")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     return {};
 }
