@@ -3,16 +3,48 @@
 #include "calc/ProductLoad.h"
 #include "job/FixedText.h"
 #include "job/JobFile.h"
+#include "job/SafeFileName.h"
 #include "tables/JobDefaults.h"
 
 namespace {
 
-// Writes the job; a failure is shown and leaves the job modified.
+constexpr const char* JobFileExtension = ".kvj";
+constexpr const char* SaveAgainAdvice = "\n\nChoose another folder or file name to save the job.";
+
+void SetFileName(JobRunState& run, const std::string& path) {
+    run.fileName = FullPath(path).substr(0, MaxFileName);
+}
+
+// Writes the job to `path`, which becomes the current file name; a failure is shown with what to
+// do next and leaves the job and its file name as they were.
 bool WriteJob(AppState& state, JobUi& ui, const std::string& path) {
-    const FileResult written = WriteJobFile(state.job, path);
-    if (!written.ok)
-        ui.showError(SaveErrorTitle, written.message);
-    return written.ok;
+    const std::string target = FullPath(path).substr(0, MaxFileName);
+    const FileResult written = WriteJobFile(state.job, target);
+    if (!written.ok) {
+        ui.showError(SaveErrorTitle, written.message + SaveAgainAdvice);
+        return false;
+    }
+    state.job.run.fileName = target;
+    return true;
+}
+
+enum class SaveOutcome {
+    Saved,
+    Cancelled,       // the Save dialog was cancelled before anything failed
+    CancelledFailed, // a write failed, and the user then cancelled the dialog
+};
+
+// The Save dialog, opened on `preset` and again on the path of each write that failed, until the
+// job is written or the user cancels.
+SaveOutcome SaveThroughDialog(AppState& state, JobUi& ui, std::string preset,
+                              bool failedBefore = false) {
+    while (const std::optional<std::string> path = ui.chooseSavePath(preset)) {
+        if (WriteJob(state, ui, *path))
+            return SaveOutcome::Saved;
+        failedBefore = true;
+        preset = *path;
+    }
+    return failedBefore ? SaveOutcome::CancelledFailed : SaveOutcome::Cancelled;
 }
 
 void ResetToDefaults(AppState& state, JobUi& ui) {
@@ -34,10 +66,6 @@ void ReadJob(AppState& state, JobUi& ui) {
     state.job.run.storageWeight = EstimateProductCapacity(state.job.image.header);
 }
 
-void SetFileName(JobRunState& run, const std::string& path) {
-    run.fileName = FullPath(path).substr(0, MaxFileName);
-}
-
 void WriteSubmitterFile(AppState& state, JobUi& ui) {
     const FileResult written = WriteSubmitter(state.submitter, state.pathOf(SubmitterFileName));
     if (!written.ok)
@@ -51,6 +79,13 @@ std::string NotSavedQuestion(const JobRunState& run) {
     return what + "\n Not Saved !\n do you wish to Save it ?";
 }
 
+std::string OfferedSaveName(const JobRunState& run) {
+    if (!run.untitled)
+        return run.fileName;
+    const std::string name = SafeFileName(run.fileName);
+    return name.empty() ? name : name + JobFileExtension;
+}
+
 std::string JobCaption(const JobRunState& run) {
     return CaptionPrefix + run.fileName;
 }
@@ -59,13 +94,12 @@ bool OfferSave(AppState& state, JobUi& ui) {
     if (!state.jobLoaded())
         return true;
     if (ui.askSave(NotSavedQuestion(state.job.run))) {
-        if (state.job.run.untitled) {
-            if (const auto path = ui.chooseSavePath(state.job.run.fileName)) {
-                SetFileName(state.job.run, *path);
-                if (!WriteJob(state, ui, state.job.run.fileName))
-                    return false;
-            }
-        } else if (!WriteJob(state, ui, state.job.run.fileName)) {
+        const JobRunState& run = state.job.run;
+        if (run.untitled) {
+            if (SaveThroughDialog(state, ui, OfferedSaveName(run)) == SaveOutcome::CancelledFailed)
+                return false;
+        } else if (!WriteJob(state, ui, run.fileName) &&
+                   SaveThroughDialog(state, ui, run.fileName, true) != SaveOutcome::Saved) {
             return false;
         }
     }
@@ -141,11 +175,7 @@ void LoadRecentCommand(AppState& state, JobUi& ui, const std::string& path) {
 void SaveJobCommand(AppState& state, JobUi& ui) {
     if (!state.jobLoaded())
         return;
-    const std::optional<std::string> path = ui.chooseSavePath(state.job.run.fileName);
-    if (!path)
-        return;
-    SetFileName(state.job.run, *path);
-    if (WriteJob(state, ui, state.job.run.fileName)) {
+    if (SaveThroughDialog(state, ui, OfferedSaveName(state.job.run)) == SaveOutcome::Saved) {
         state.caption = JobCaption(state.job.run);
         AddRecentFile(state.recentFiles, state.job.run.fileName);
     }

@@ -33,9 +33,10 @@ inline constexpr const char* SaveErrorTitle = "File Save Error";
 // in place of "Current Job".
 std::string NotSavedQuestion(const JobRunState& run);
 
-// The "Not Saved" offer (only while a job is loaded). Afterwards the job is closed. When the
-// user asked to save and the file could not be written, the job stays loaded and modified and
-// the result is false: the command that asked must not go on and lose it.
+// The "Not Saved" offer (only while a job is loaded). Afterwards the job is closed. A write that
+// fails is shown and the Save dialog opens again on that path; when the user then gives up, the
+// job stays loaded and modified and the result is false: the command that asked must not go on
+// and lose it.
 bool OfferSave(AppState& state, JobUi& ui);
 
 // Offers to save a modified job; false when the command must stop (a failed save).
@@ -51,6 +52,11 @@ void SubmitterCommand(AppState& state, JobUi& ui);
 void DefaultsCommand(AppState& state, JobUi& ui);
 // Whether the main window may close.
 bool CloseRequested(AppState& state, JobUi& ui);
+
+// The name the Save dialog offers: the job's path once it was saved or loaded; for a job not yet
+// saved its name made fit for a file name (SafeFileName) with ".kvj", or nothing for a job
+// without a name.
+std::string OfferedSaveName(const JobRunState& run);
 
 // "Kelvo: " + the current file name.
 std::string JobCaption(const JobRunState& run);

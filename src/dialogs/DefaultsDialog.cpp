@@ -53,7 +53,7 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     designRelHum_->setValue(defaults.designRelHum);
     boxRelHum_->setValue(defaults.defaultBoxRelHum);
     for (RealField* thickness : {coolerInches_, freezerInches_})
-        thickness->showIn(units, Quantity::Thickness, 1);
+        thickness->showIn(units, Quantity::Thickness);
     for (IntField* adjacent : {coolerAdjacent_, freezerAdjacent_})
         adjacent->showIn(units, Quantity::Temperature);
     ambient_->showIn(units);
@@ -75,15 +75,15 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     list_->setMinimumHeight(220);
 
     pages_ = new QStackedWidget(this);
-    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Coolers", "&Thickness Coolers (mm)"}),
+    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Coolers", "Th&ickness Coolers (mm)"}),
                                coolerInches_, coolerAdjacent_, units));
-    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Freezer", "&Thickness Freezer (mm)"}),
+    pages_->addWidget(WallPage(LabelIn(units, {"&Inches Freezer", "Th&ickness Freezer (mm)"}),
                                freezerInches_, freezerAdjacent_, units));
     auto* design = new QWidget;
     auto* designForm = new QFormLayout(design);
     designForm->addRow(LabelIn(units, {"Design &Ambient", "Design &Ambient (\u00B0C)"}), ambient_);
     designForm->addRow(QStringLiteral("Design &Rel/Hum"), designRelHum_);
-    designForm->addRow(QStringLiteral("Box Rel/&Hum"), boxRelHum_);
+    designForm->addRow(QStringLiteral("&Box Rel/Hum"), boxRelHum_);
     pages_->addWidget(design);
 
     auto* layout = new QVBoxLayout(this);

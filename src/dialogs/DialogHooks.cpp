@@ -1,5 +1,7 @@
 #include "dialogs/DialogHooks.h"
 
+#include "dialogs/SaveFileDialog.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -47,9 +49,11 @@ MessageAnswer StandardMessage(QWidget* parent, const MessageRequest& request) {
 }
 
 QString StandardFile(QWidget* parent, const FileRequest& request) {
+    if (request.save)
+        return ChooseSavePath(parent, request);
     QFileDialog dialog(parent, request.caption, request.preset, request.filter);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.preset.isEmpty())
         dialog.selectFile(request.preset);

@@ -68,7 +68,7 @@ TAirVelocityDialog::TAirVelocityDialog(const TAirVelocityEntry& entry, QWidget* 
                      0, 99, entry.infiltratingRelHum);
     efficiency_ = addInt(QStringLiteral("Efficiency of Protective Device"), "deviceEfficiency",
                          Three, 0, 99, entry.deviceEfficiency);
-    height_ = addReal({"Door Opening &Height/ft", "Door Opening &Height/m"}, Quantity::Length,
+    height_ = addReal({"Door Opening H&eight/ft", "Door Opening H&eight/m"}, Quantity::Length,
                       "doorHeight", Real, 0, 40.0, entry.doorHeight);
     count_ = addInt(QStringLiteral("Number of Doors"), "doorCount", Three, 0, 100, entry.doorCount);
     width_ = addReal({"Door Opening Width/ft", "Door Opening Width/m"}, Quantity::Length,

@@ -27,8 +27,8 @@ const char* const InchLabels[SurfaceCount] = {"&Inches No Wall", "&Inches So Wal
                                               "&Inches Ea Wall", "&Inches We Wall",
                                               "&Inches Ceiling", "&Inches Floor"};
 const char* const MillimetreLabels[SurfaceCount] = {
-    "&Thickness No Wall (mm)", "&Thickness So Wall (mm)", "&Thickness Ea Wall (mm)",
-    "&Thickness We Wall (mm)", "&Thickness Ceiling (mm)", "&Thickness Floor (mm)"};
+    "Th&ickness No Wall (mm)", "Th&ickness So Wall (mm)", "Th&ickness Ea Wall (mm)",
+    "Th&ickness We Wall (mm)", "Th&ickness Ceiling (mm)", "Th&ickness Floor (mm)"};
 
 std::string TrimmedRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
@@ -72,13 +72,14 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
         rows_[s] = choices[s].row;
         auto* page = new QWidget(tabs_);
         auto* grid = new QGridLayout(page);
+        grid->setHorizontalSpacing(12);
         thickness_[s] = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 999.99, 2, page);
         thickness_[s]->setObjectName(QStringLiteral("thickness%1").arg(s));
         thickness_[s]->setValue(choices[s].thickness);
         adjacent_[s] = new IntField(QStringLiteral("[-][#][#][#]"), -999, 999, page);
         adjacent_[s]->setObjectName(QStringLiteral("adjacentTemp%1").arg(s));
         adjacent_[s]->setValue(choices[s].adjacentTemp);
-        thickness_[s]->showIn(units, Quantity::Thickness, 1);
+        thickness_[s]->showIn(units, Quantity::Thickness);
         adjacent_[s]->showIn(units, Quantity::Temperature);
         const bool metric = units == UnitSystem::Metric;
         auto* inches =

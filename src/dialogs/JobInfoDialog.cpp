@@ -76,7 +76,7 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     date_->setDate(date);
     boxTemp_->showIn(units, Quantity::Temperature);
     for (RealField* dimension : {length_, width_, height_})
-        dimension->showIn(units, Quantity::Length, 2);
+        dimension->showIn(units, Quantity::Length);
     ambient_->showIn(units);
 
     auto* grid = new QGridLayout;
@@ -94,7 +94,7 @@ KVjobDialog::KVjobDialog(const JobInfoRecord& record, bool newJob, int32_t desig
     AddRow(grid, 1, 3, LabelIn(units, {"Length  &No/So", "Length  &No/So (m)"}), length_);
     AddRow(grid, 2, 3, LabelIn(units, {"Width Ea/&We", "Width Ea/&We (m)"}), width_);
     AddRow(grid, 3, 3, LabelIn(units, {"&Height", "&Height (m)"}), height_);
-    AddRow(grid, 4, 3, LabelIn(units, {"Design &Ambient", "Design &Ambient (\u00B0C)"}), ambient_);
+    AddRow(grid, 4, 3, LabelIn(units, {"Design A&mbient", "Design A&mbient (\u00B0C)"}), ambient_);
     AddRow(grid, 5, 3, QStringLiteral("&Run Hours"), runHours_);
     AddRow(grid, 6, 3, QStringLiteral("&Safety Factor"), safetyFactor_);
     AddRow(grid, 7, 3, QStringLiteral("&Box Rel/Hum"), boxRelHum_);

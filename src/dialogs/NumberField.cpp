@@ -52,10 +52,23 @@ void NumberField::usePicture(const QString& picture) {
     setMaximumWidth(minimumWidth() + 40);
 }
 
+int SiEntryDecimals(Quantity quantity, int storedDecimals) {
+    if (quantity != Quantity::Length && quantity != Quantity::Thickness &&
+        quantity != Quantity::Mass)
+        return SiDecimals(quantity);
+    // Rounding the shown figure moves it by half an SI step; back in imperial units that must
+    // stay under half a stored step, so the SI step must be below one stored step.
+    const double storedStepInSi = SiFactor(quantity) * std::pow(10.0, -storedDecimals);
+    int decimals = 0;
+    while (std::pow(10.0, -decimals) >= storedStepInSi && decimals < 9)
+        ++decimals;
+    return decimals;
+}
+
 void NumberField::showIn(UnitSystem units, Quantity quantity, int siDecimals) {
     if (units != UnitSystem::Metric || metric_)
         return;
-    const int decimals = siDecimals < 0 ? SiDecimals(quantity) : siDecimals;
+    const int decimals = siDecimals < 0 ? SiEntryDecimals(quantity, decimals_) : siDecimals;
     metric_ = true;
     quantity_ = quantity;
     imperialMinimum_ = minimum_;
@@ -84,6 +97,12 @@ double NumberField::storedValue() const {
 void NumberField::setRange(double minimum, double maximum) {
     minimum_ = minimum;
     maximum_ = maximum;
+}
+
+void NumberField::setRangeAndDecimals(double minimum, double maximum, int decimals) {
+    setRange(minimum, maximum);
+    decimals_ = decimals;
+    usePicture(SiPicture(minimum, maximum, decimals));
 }
 
 double NumberField::value() const {

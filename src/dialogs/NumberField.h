@@ -27,9 +27,11 @@ public:
     void setValue(double value);
     int decimals() const { return decimals_; }
 
-    // Turns the filled field into an SI field for `quantity` with `siDecimals` places (the
-    // quantity's own when negative). Imperial units leave the field as it is.
+    // Turns the filled field into an SI field for `quantity` with `siDecimals` places
+    // (SiEntryDecimals when negative). Imperial units leave the field as it is.
     void showIn(UnitSystem units, Quantity quantity, int siDecimals = -1);
+    // Takes `decimals` places within [minimum, maximum] from now on, with a picture to match.
+    void setRangeAndDecimals(double minimum, double maximum, int decimals);
     bool metric() const { return metric_; }
     Quantity quantity() const { return quantity_; }
 
@@ -61,6 +63,12 @@ private:
     QString openedText_;
     double openedValue_ = 0;
 };
+
+// The decimals an SI field shows for `quantity` when the job keeps it to `storedDecimals`.
+// Lengths, thicknesses and weights take enough for every stored value to come back when its SI
+// figure is typed again (0.01 ft needs three decimals of a metre, a whole pound one of a kg);
+// other quantities keep their usual SI decimals.
+int SiEntryDecimals(Quantity quantity, int storedDecimals);
 
 class IntField : public NumberField {
 public:

@@ -124,7 +124,7 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
     loading_ = false;
     showInformation();
     if (inKilograms_)
-        quantity_->setValue(std::round(ToSi(Quantity::Mass, page.quantity)));
+        quantity_->setValue(ToSi(Quantity::Mass, page.quantity));
     shownText_ = quantity_->text();
     shownPounds_ = page.quantity;
     shownInKilograms_ = inKilograms_;
@@ -139,8 +139,9 @@ void TProductPageView::showQuantityUnit(bool countsPackages) {
         inKilograms_ = kilograms;
         quantityLabel_->setText(kilograms ? QStringLiteral("&Quan Product/kg")
                                           : QStringLiteral("&Quan Product/pkg"));
-        const SiRange range = ToSiRange(Quantity::Mass, 0, MostQuantity, 0);
-        quantity_->setRange(0, kilograms ? range.high : MostQuantity);
+        const int decimals = kilograms ? SiEntryDecimals(Quantity::Mass, 0) : 0;
+        const SiRange range = ToSiRange(Quantity::Mass, 0, MostQuantity, decimals);
+        quantity_->setRangeAndDecimals(0, kilograms ? range.high : MostQuantity, decimals);
     }
 }
 
@@ -184,7 +185,7 @@ void TProductPageView::estimate() {
         EstimateLbs(product_, recordNo_->intValue(), shown, productCapacity);
     if (inKilograms_ && !outcome.quantityText.empty()) {
         const double pounds = std::strtod(outcome.quantityText.c_str(), nullptr);
-        quantity_->setValue(std::round(ToSi(Quantity::Mass, pounds)));
+        quantity_->setValue(ToSi(Quantity::Mass, pounds));
         shownText_ = quantity_->text();
         shownPounds_ = static_cast<int32_t>(pounds);
         shownInKilograms_ = true;

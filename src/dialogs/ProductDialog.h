@@ -65,7 +65,7 @@ private:
     UnitSystem units_;
     bool inKilograms_ = false;
     // The pounds behind the quantity's text while it shows what the dialog put there (the stored
-    // quantity or an estimate), so that a figure rounded to whole kg is not read back.
+    // quantity or an estimate), so that a figure rounded to 0.1 kg is not read back.
     QString shownText_;
     int32_t shownPounds_ = 0;
     bool shownInKilograms_ = false;

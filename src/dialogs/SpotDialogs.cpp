@@ -90,7 +90,7 @@ kvSpotCoilDialog::kvSpotCoilDialog(const TSpotCoilEntry& entry, QWidget* parent,
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Quan/Coils"), quantity_);
-    form->addRow(LabelIn(units, {"Desired &TD", "Desired &TD K"}), td_);
+    form->addRow(LabelIn(units, {"Desired T&D", "Desired T&D K"}), td_);
     form->addRow(LabelIn(units, {"&BTUH Load", "&Load W"}), load_);
     form->addRow(LabelIn(units, {"Box &Temp", "Box &Temp \u00B0C"}), boxTemp_);
     SpotLayout(this, form, makeButtons(QStringLiteral("OK"), QStringLiteral("Cancel"), false));

@@ -23,8 +23,8 @@ TSunDialog::TSunDialog(const TSunChoices& choices, QWidget* parent)
         const QString prefix = QLatin1String(prefixes[g]);
         groups_[g] =
             RadioGroup(headings[g],
-                       {QStringLiteral("&None  "), QStringLiteral("&Dark  "),
-                        QStringLiteral("&Medium"), QStringLiteral("&Light ")},
+                       {QStringLiteral("None  "), QStringLiteral("Dark  "),
+                        QStringLiteral("Medium"), QStringLiteral("Light ")},
                        {prefix + QStringLiteral("None"), prefix + QStringLiteral("Dark"),
                         prefix + QStringLiteral("Medium"), prefix + QStringLiteral("Light")},
                        {choices.flags[g][SunNone], choices.flags[g][SunDark],

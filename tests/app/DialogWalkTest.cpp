@@ -1,6 +1,6 @@
-// Every dialog the program runs, walked as a keyboard user meets it: each label's mnemonic reaches
-// its own field, the Help buttons the program adds take a letter of their own, text fields have a
-// length, and the dialog is wide enough for its title.
+// Every dialog the program runs, in imperial and in metric units, walked tab by tab as a keyboard
+// user meets it: each mnemonic letter belongs to one control, each label's letter reaches its own
+// field, text fields have a length, and the dialog is wide enough for its title.
 
 #include "../dialogs/DialogTestSupport.h"
 
@@ -69,12 +69,12 @@ QWidget* FieldBeside(QLabel* label) {
     return nullptr;
 }
 
-// How many visible controls of the dialog use each mnemonic letter.
-std::map<QChar, int> LettersInUse(QDialog& d) {
-    std::map<QChar, int> uses;
+// The texts of the visible controls of the dialog that use each mnemonic letter.
+std::map<QChar, QStringList> LettersInUse(QDialog& d) {
+    std::map<QChar, QStringList> uses;
     const auto count = [&uses](const QString& text) {
         if (const QChar letter = MnemonicOf(text); !letter.isNull())
-            ++uses[letter];
+            uses[letter] << text;
     };
     for (QLabel* label : d.findChildren<QLabel*>())
         if (label->isVisibleTo(&d))
@@ -94,12 +94,14 @@ std::map<QChar, int> LettersInUse(QDialog& d) {
 
 int mnemonicsPressed = 0; // how many Alt+letter presses the walk made
 
-void CheckDialog(QDialog& d) {
-    SCOPED_TRACE(d.objectName().toStdString());
-    d.show();
-    d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-    const std::map<QChar, int> uses = LettersInUse(d);
+// What the user sees with the dialog's current tab: each letter belongs to one control (so no
+// label shares a letter with another field or with a button), each label's letter puts the focus
+// in its own field, and each group's letter into its group.
+void CheckShownFields(QDialog& d) {
+    const std::map<QChar, QStringList> uses = LettersInUse(d);
+    for (const auto& [letter, texts] : uses)
+        EXPECT_EQ(texts.size(), 1) << "Alt+" << QString(letter).toStdString() << " is used by "
+                                   << texts.join(QStringLiteral(", ")).toStdString();
 
     for (QLabel* label : d.findChildren<QLabel*>()) {
         const QChar letter = MnemonicOf(label->text());
@@ -109,7 +111,7 @@ void CheckDialog(QDialog& d) {
         QWidget* beside = FocusTarget(FieldBeside(label));
         ASSERT_NE(beside, nullptr);
         EXPECT_EQ(FocusTarget(label->buddy()), beside);
-        if (!label->isVisibleTo(&d) || !beside->isEnabled() || uses.at(letter) > 1)
+        if (!label->isVisibleTo(&d) || !beside->isEnabled())
             continue;
         d.setFocus();
         QTest::keyClick(&d, letter.toLatin1(), Qt::AltModifier);
@@ -117,10 +119,40 @@ void CheckDialog(QDialog& d) {
         ++mnemonicsPressed;
     }
 
-    for (QAbstractButton* help : d.findChildren<QAbstractButton*>(QStringLiteral("helpButton"))) {
-        const QChar letter = MnemonicOf(help->text());
-        ASSERT_FALSE(letter.isNull());
-        EXPECT_EQ(uses.at(letter), 1) << help->text().toStdString();
+    // A group's letter takes the focus into the group (to its chosen button).
+    for (QGroupBox* group : d.findChildren<QGroupBox*>()) {
+        const QChar letter = MnemonicOf(group->title());
+        if (letter.isNull() || !group->isVisibleTo(&d) || !group->isEnabled())
+            continue;
+        SCOPED_TRACE(group->title().toStdString());
+        d.setFocus();
+        QTest::keyClick(&d, letter.toLatin1(), Qt::AltModifier);
+        EXPECT_TRUE(group->isAncestorOf(QApplication::focusWidget()));
+        ++mnemonicsPressed;
+    }
+
+    for (QAbstractButton* help : d.findChildren<QAbstractButton*>(QStringLiteral("helpButton")))
+        EXPECT_FALSE(MnemonicOf(help->text()).isNull()) << help->text().toStdString();
+}
+
+void CheckDialog(QDialog& d) {
+    SCOPED_TRACE(d.objectName().toStdString());
+    d.show();
+    d.activateWindow();
+    // A dialog over another one counts as active while its parent is: wait for the keys to be its.
+    ASSERT_TRUE(QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }));
+
+    // Every tab of the dialog in turn, then back to the one it opened on.
+    if (auto* tabs = d.findChild<QTabBar*>(); tabs != nullptr && tabs->count() > 1) {
+        const int opened = tabs->currentIndex();
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            SCOPED_TRACE(tabs->tabText(tab).toStdString());
+            tabs->setCurrentIndex(tab);
+            CheckShownFields(d);
+        }
+        tabs->setCurrentIndex(opened);
+    } else {
+        CheckShownFields(d);
     }
 
     for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
@@ -223,18 +255,34 @@ void DialogWalk::WalkEveryDialog(const char* boxTemp, const char* length, const 
         EXPECT_EQ(modal.opened, (std::vector<QString>{QStringLiteral("TUnitDialog"),
                                                       QStringLiteral("TSearchUnitDialog")}));
         ASSERT_NE(+state.job.image.unit.unitSelected, 0);
+        // The coil search and its list.
+        modal.add(ok);
         modal.add(CheckThenCancel());
         frame->runCommand(CoilSearch);
-        EXPECT_EQ(modal.opened.size(), 3u);
+        ASSERT_EQ(modal.opened.size(), 4u);
+        EXPECT_EQ(modal.opened[3], QStringLiteral("TSearchCoilDialog"));
     }
     state.job.run.modified = false;
     frame->runCommand(ClearJob);
     ASSERT_FALSE(state.jobLoaded());
-    for (CommandId command : {SetDefaults, AddInsulation}) {
-        SCOPED_TRACE(CommandInfoOf(command).menuText);
+    {
         ModalScript modal({CheckThenCancel()});
-        frame->runCommand(command);
+        frame->runCommand(SetDefaults);
         EXPECT_EQ(modal.opened.size(), 1u);
+    }
+    {
+        // The insulation list, and the record dialog of its ADD and EDIT buttons.
+        ModalScript modal({CheckThen([](QDialog& d) {
+                               d.show(); // the record dialog opens over the list
+                               for (const char* button : {"addButton", "editButton"})
+                                   d.findChild<QAbstractButton*>(QLatin1String(button))->click();
+                               return static_cast<int>(QDialog::Rejected);
+                           }),
+                           CheckThenCancel(), CheckThenCancel()});
+        frame->runCommand(AddInsulation);
+        EXPECT_EQ(modal.opened, (std::vector<QString>{QStringLiteral("TInsulModifyDialog"),
+                                                      QStringLiteral("TInsulAddDialog"),
+                                                      QStringLiteral("TInsulAddDialog")}));
     }
     EXPECT_GT(mnemonicsPressed, 60);
 }

@@ -171,7 +171,7 @@ TEST_F(Frame, YesBeforeClearSavesTheUntitledJobThroughTheSaveDialog) {
     frame->runCommand(ClearJob);
     ASSERT_EQ(files.asked.size(), 1u);
     EXPECT_TRUE(files.asked[0].save);
-    EXPECT_EQ(files.asked[0].preset, QStringLiteral("Keep"));
+    EXPECT_EQ(files.asked[0].preset, QStringLiteral("Keep.kvj"));
     EXPECT_EQ(std::filesystem::file_size(path.toStdString()), 2575u);
     EXPECT_FALSE(state.jobLoaded());
     EXPECT_TRUE(state.job.run.newJob);
@@ -271,6 +271,66 @@ TEST_F(Frame, FailedSaveKeepsTheJobModifiedAndANewJobWaits) {
     EXPECT_TRUE(modal.opened.empty());
     EXPECT_TRUE(state.jobLoaded());
     EXPECT_TRUE(state.job.run.modified);
+}
+
+// A job name with a slash: the Save dialog offers the name with "-" in its place, and it saves.
+TEST_F(Frame, SaveJobOffersTheJobNameFitForAFileName) {
+    WriteSubmitterFile();
+    MakeJob("Smith 12/10 cooler");
+    FileScript files({QString::fromStdString(folder.file("Smith 12-10 cooler.kvj"))});
+    MessageScript messages;
+    frame->runCommand(SaveJob);
+    ASSERT_EQ(files.asked.size(), 1u);
+    EXPECT_EQ(files.asked[0].preset, QStringLiteral("Smith 12-10 cooler.kvj"));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(state.job.run.modified);
+    EXPECT_EQ(std::filesystem::file_size(folder.file("Smith 12-10 cooler.kvj")), 2575u);
+}
+
+// A save that fails says what to do and opens the Save dialog again on the path that failed; the
+// next choice saves the job.
+TEST_F(Frame, AFailedSaveOpensTheSaveDialogAgain) {
+    WriteSubmitterFile();
+    MakeJob("Again");
+    const std::string unwritable = folder.file("missing/job.kvj");
+    const std::string writable = folder.file("job.kvj");
+    FileScript files({QString::fromStdString(unwritable), QString::fromStdString(writable)});
+    MessageScript messages;
+    frame->runCommand(SaveJob);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.endsWith(
+        QStringLiteral("Choose another folder or file name to save the job.")));
+    ASSERT_EQ(files.asked.size(), 2u);
+    EXPECT_EQ(files.asked[1].preset, QString::fromStdString(unwritable));
+    EXPECT_FALSE(state.job.run.modified);
+    EXPECT_EQ(state.job.run.fileName, writable);
+    EXPECT_EQ(frame->windowTitle(), QString::fromStdString("Kelvo: " + writable));
+    EXPECT_EQ(std::filesystem::file_size(writable), 2575u);
+}
+
+// Yes to "Not Saved" for a job whose file can no longer be written: the Save dialog opens on its
+// path, and the job closes only once it is saved elsewhere.
+TEST_F(Frame, AnOfferedSaveToAnUnwritableFileAsksForAnotherPlace) {
+    WriteSubmitterFile();
+    MakeJob("Moved");
+    const std::filesystem::path gone = folder.path() / "gone";
+    std::filesystem::create_directories(gone);
+    const std::string first = (gone / "moved.kvj").string();
+    {
+        FileScript files({QString::fromStdString(first)});
+        frame->runCommand(SaveJob);
+    }
+    std::filesystem::remove_all(gone);
+    state.job.run.modified = true;
+    const std::string elsewhere = folder.file("moved.kvj");
+    FileScript files({QString::fromStdString(elsewhere)});
+    MessageScript messages({MessageAnswer::Yes});
+    frame->runCommand(ClearJob);
+    ASSERT_EQ(files.asked.size(), 1u);
+    EXPECT_EQ(files.asked[0].preset, QString::fromStdString(first));
+    EXPECT_EQ(messages.shown.size(), 2u); // the question and the failure
+    EXPECT_FALSE(state.jobLoaded());
+    EXPECT_EQ(std::filesystem::file_size(elsewhere), 2575u);
 }
 
 // The ambient and the date live outside the dialog's record; changing either is still a change

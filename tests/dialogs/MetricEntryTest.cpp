@@ -114,7 +114,7 @@ TEST_F(MetricEntry, JobInformationShowsSiAndStoresTheNearestImperialValues) {
     Job job = AwkwardJob();
     ModalScript modal({[](QDialog& d) {
         EXPECT_EQ(FieldText(d, "boxTemp"), QStringLiteral("-21.7"));
-        EXPECT_EQ(FieldText(d, "length"), QStringLiteral("3.16"));
+        EXPECT_EQ(FieldText(d, "length"), QStringLiteral("3.161"));
         EXPECT_EQ(LabelOf(d, "boxTemp"), QStringLiteral("Box &Temp (\u00B0C)"));
         EXPECT_EQ(LabelOf(d, "length"), QStringLiteral("Length  &No/So (m)"));
         auto* ambient = d.findChild<SpinField*>(QStringLiteral("designAmbient"));
@@ -330,4 +330,69 @@ TEST_F(MetricEntry, SiToStoredToSiMovesAFigureByAtMostHalfAStoredStep) {
                 << UnitSymbol(c.quantity, SI) << " " << typed;
         }
     }
+}
+
+// A stored length, thickness or weight shown in SI, and that figure typed into a field of the same
+// kind, gives the stored value back: every 0.01 ft of a length, every 0.01 in of an insulation,
+// every whole inch of a door and every whole pound.
+TEST_F(MetricEntry, EveryStoredLengthThicknessAndWeightComesBackFromItsSiFigure) {
+    struct Case {
+        Quantity quantity;
+        const char* picture;
+        double low, high; // the field's imperial range
+        int storedDecimals;
+        double sweepTo; // the stored values tried: low to here, one stored step apart
+    };
+    const Case cases[] = {
+        {Quantity::Length, "[#][#][#][.][#][#]", 0, 400, 2, 400},            // box dimensions
+        {Quantity::Thickness, "[#][#][#][.][#][#]", 0, 999.99, 2, 40},       // insulation
+        {Quantity::Thickness, "[#][#][#]", 0, 144, 0, 144},                  // glass doors
+        {Quantity::Mass, "[#][#][#][#][#][#][#][#]", 0, 90000000, 0, 20000}, // product weights
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(UnitSymbol(c.quantity, SI));
+        const QString picture = QLatin1String(c.picture);
+        // The field that shows each stored value (as showIn fills it: the value converted, at the
+        // field's SI decimals), and the field the figures are typed into; both opened on the top of
+        // the range.
+        NumberField shown(picture, c.low, c.high, c.storedDecimals);
+        NumberField typed(picture, c.low, c.high, c.storedDecimals);
+        for (NumberField* field : {&shown, &typed}) {
+            field->setValue(c.high);
+            field->showIn(SI, c.quantity);
+        }
+        const double scale = std::pow(10.0, c.storedDecimals);
+        const long count = std::lround((c.sweepTo - c.low) * scale);
+        int wrong = 0;
+        for (long i = 0; i <= count; ++i) {
+            const double stored = (std::round(c.low * scale) + static_cast<double>(i)) / scale;
+            shown.setValue(ToSi(c.quantity, stored));
+            typed.setText(shown.text());
+            if (typed.storedValue() != stored && ++wrong <= 3)
+                ADD_FAILURE() << stored << " is shown as " << shown.text().toStdString()
+                              << ", which stores " << typed.storedValue();
+        }
+        EXPECT_EQ(wrong, 0) << "of " << count + 1;
+    }
+}
+
+// The box dimensions in Job Information: a length shown in metres and typed into the width
+// stores the same feet.
+TEST_F(MetricEntry, JobInformationLengthTypedBackAsShownStoresTheSameFeet) {
+    int wrong = 0;
+    for (int hundredths = 1000; hundredths <= 1100; ++hundredths) {
+        Job job = AwkwardJob();
+        job.image.header.length = hundredths / 100.0;
+        QString shown;
+        ModalScript modal({[&shown](QDialog& d) {
+            shown = FieldText(d, "length");
+            SetField(d, "width", shown);
+            return ClickOk(d);
+        }});
+        RunJobInformation(job, nullptr, SI);
+        if (+job.image.header.width != hundredths / 100.0 && ++wrong <= 3)
+            ADD_FAILURE() << hundredths / 100.0 << " ft is shown as " << shown.toStdString()
+                          << " m, which stores " << +job.image.header.width << " ft";
+    }
+    EXPECT_EQ(wrong, 0);
 }

@@ -2,6 +2,7 @@
 
 #include "calc/ProductLoad.h"
 #include "dialogs/BrowseList.h"
+#include "dialogs/DefaultsDialog.h"
 #include "dialogs/InsulModifyDialog.h"
 #include "dialogs/InsulTabDialog.h"
 #include "dialogs/ProductDialog.h"
@@ -12,6 +13,7 @@
 #include "tables/ReferenceTables.h"
 #include "tables/ShippedTables.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -77,6 +80,22 @@ int RowNamed(const BrowseList& list, const QString& name) {
         if (list.row(r).value(0).trimmed() == name)
             return r;
     return -1;
+}
+
+// Types `text` as a keyboard user does into the field that Alt+`letter` reaches: Alt+letter,
+// Ctrl+A, the text; then OK.
+int TypeAtMnemonic(QDialog& d, Qt::Key letter, const char* text) {
+    d.show();
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(&d, letter, Qt::AltModifier);
+    QWidget* field = QApplication::focusWidget();
+    EXPECT_NE(field, nullptr);
+    if (field == nullptr)
+        return ClickCancel(d);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QLatin1String(text));
+    return ClickOk(d);
 }
 
 } // namespace
@@ -517,7 +536,7 @@ TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
              auto& dialog = dynamic_cast<TProductDialog&>(d);
              TProductPageView* page = dialog.pageView(0);
              auto* quantity = page->findChild<QLineEdit*>(QStringLiteral("quantity"));
-             EXPECT_EQ(quantity->text(), QStringLiteral("454"));
+             EXPECT_EQ(quantity->text(), QStringLiteral("454.0"));
              EXPECT_EQ(page->findChild<QLineEdit*>(QStringLiteral("enteringTemp"))->text(),
                        QStringLiteral("10.0"));
              EXPECT_TRUE(
@@ -533,8 +552,8 @@ TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
              auto* quantity = page->findChild<QLineEdit*>(QStringLiteral("quantity"));
              EXPECT_EQ(page->estimateButton()->text(), QStringLiteral("&Estimate kg"));
              page->estimateButton()->click();
-             // The box holds 2160 lb: 980 kg.
-             EXPECT_EQ(quantity->text(), QStringLiteral("980"));
+             // The box holds 2160 lb: 979.8 kg.
+             EXPECT_EQ(quantity->text(), QStringLiteral("979.8"));
              return ClickOk(d);
          }});
     RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
@@ -542,4 +561,56 @@ TEST_F(TableDialogs, ProductQuantityInSiIsKilogramsForBulkProducts) {
     EXPECT_EQ(+job.image.products[0].enteringTemp, 50);
     RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
     EXPECT_EQ(+job.image.products[0].quantity, 2160); // the estimate itself, not 980 kg back
+}
+
+// Alt+T, Ctrl+A, 5, OK in SI means an adjacent temperature of 5 °C (41 F), as Alt+T reaches
+// the adjacent temperature in imperial units; the thickness stays as it was.
+TEST_F(TableDialogs, AltTInSiTypesTheAdjacentTemperatureNotTheThickness) {
+    std::unique_ptr<Table> insul = OpenTable(folder, ReferenceTable::Insul);
+    ASSERT_NE(insul, nullptr);
+    job.image.surfaces[0].thickness = 4.0;
+    job.image.surfaces[0].adjacentTemp = 90;
+    {
+        ModalScript modal({[](QDialog& d) { return TypeAtMnemonic(d, Qt::Key_T, "5"); }});
+        EXPECT_TRUE(RunInsulationDialog(job.image, *insul, nullptr, UnitSystem::Metric));
+    }
+    EXPECT_EQ(+job.image.surfaces[0].adjacentTemp, 41);
+    EXPECT_DOUBLE_EQ(+job.image.surfaces[0].thickness, 4.0);
+
+    TDefaults defaults = BuiltInDefaults();
+    TDefaultsTab dialog(defaults, InsulationListRows(*insul), nullptr, UnitSystem::Metric);
+    EXPECT_EQ(TypeAtMnemonic(dialog, Qt::Key_T, "5"), QDialog::Accepted);
+    EXPECT_EQ(dialog.values().coolerAdjacentTemp, 41);
+    EXPECT_DOUBLE_EQ(dialog.values().coolerInches, 3.5);
+}
+
+// A bulk product's quantity shown in kg and typed in again stores the same pounds.
+TEST_F(TableDialogs, ProductQuantityTypedBackInKilogramsStoresTheSamePounds) {
+    std::unique_ptr<Table> product = OpenTable(folder, ReferenceTable::Product);
+    ASSERT_NE(product, nullptr);
+    std::vector<int32_t> weights = {1001, 2160, 12345, 1234567, 89999999};
+    for (int32_t pounds = 1; pounds <= 20; ++pounds)
+        weights.push_back(pounds);
+    const auto quantityField = [](QDialog& d) {
+        return dynamic_cast<TProductDialog&>(d).pageView(0)->findChild<QLineEdit*>(
+            QStringLiteral("quantity"));
+    };
+    for (const int32_t pounds : weights) {
+        job.image.products[0].quantity = pounds;
+        QString shown;
+        {
+            ModalScript modal({[&](QDialog& d) {
+                shown = quantityField(d)->text();
+                return ClickCancel(d);
+            }});
+            RunProductDialog(job, *product, nullptr, UnitSystem::Metric);
+        }
+        job.image.products[0].quantity = 0;
+        ModalScript modal({[&](QDialog& d) {
+            quantityField(d)->setText(shown);
+            return ClickOk(d);
+        }});
+        EXPECT_TRUE(RunProductDialog(job, *product, nullptr, UnitSystem::Metric));
+        EXPECT_EQ(+job.image.products[0].quantity, pounds) << shown.toStdString() << " kg";
+    }
 }
