@@ -1,7 +1,7 @@
 #include "cli/EquipmentListing.h"
 
 #include "equipment/EquipmentListUnits.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <cstdio>
 #include <string>

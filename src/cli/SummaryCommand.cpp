@@ -6,7 +6,7 @@
 #include "cli/Options.h"
 #include "cli/UnitsOption.h"
 #include "report/SummaryPage.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <cstdio>
 #include <filesystem>
