@@ -93,6 +93,7 @@ bool CommandAsksForHelp(const std::vector<std::string_view>& args) {
 
 int Run(int argc, char** argv) {
     if (argc < 2) {
+        std::cerr << "a command is required\n";
         PrintUsage(std::cerr);
         return ExitUsage;
     }
