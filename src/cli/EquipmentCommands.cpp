@@ -4,15 +4,17 @@
 #include "cli/EquipmentListing.h"
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
+#include "cli/JobOutput.h"
 #include "cli/Options.h"
 #include "cli/QuantityOptions.h"
+#include "cli/Synopses.h"
 #include "cli/TableInput.h"
 #include "cli/UnitsOption.h"
 #include "equipment/CoilSearch.h"
 #include "equipment/UnitCheck.h"
 #include "equipment/UnitSearch.h"
-#include "job/JobFile.h"
 
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -20,13 +22,20 @@
 
 namespace {
 
-int WriteChosenJob(Job& job, const std::string& path) {
-    const FileResult written = WriteJobFile(job, path);
-    if (!written.ok) {
-        std::cerr << written.message << "\n";
-        return ExitCannotWrite;
-    }
-    return ExitOk;
+// The job file and ROW plain, and --select and -o given together. Returns ok().
+bool CheckListArguments(Options& options) {
+    if (!options.expectArguments({"JOB.kvj"}))
+        return false;
+    if (options.has("--select") && !options.has("-o"))
+        return options.require({"-o"});
+    if (options.has("-o") && !options.has("--select"))
+        return options.require({"--select"});
+    return true;
+}
+
+// Where the list goes: standard output, or standard error when the chosen job goes there.
+std::FILE* ListOutput(const Options& options) {
+    return IsStandardOutput(options.text("-o")) ? stderr : stdout;
 }
 
 // With --select ROW -o OUT.kvj: stores that row as choosing it in the list does and writes the
@@ -40,22 +49,19 @@ int StoreSelectedRow(Options& options, const char* usage, Job& job, const std::v
     if (!row)
         return UsageError(usage, options.error());
     store(rows[static_cast<std::size_t>(*row)]);
-    return WriteChosenJob(job, options.text("-o"));
+    return WriteJobForCommand(job, options.text("-o"));
 }
 
 } // namespace
 
 int RunUnits(Args args) {
-    static const char* usage = "units JOB.kvj [--count N] [--td T] [--dir DIR] "
-                               "[--select ROW -o OUT.kvj] [--units imperial|si]";
     Options options(args, {"--count", "--td", "--dir", "--select", "-o", "--units"}, {});
-    if (!options.ok() || options.positional().size() != 1 ||
-        options.has("--select") != options.has("-o"))
-        return UsageError(usage, options.error());
+    if (!CheckListArguments(options))
+        return UsageError(UnitsSynopsis, options.error());
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(UnitsSynopsis, why);
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
@@ -64,7 +70,7 @@ int RunUnits(Args args) {
     const auto td = QuantityOptions(options, *units)
                         .Whole("--td", Quantity::TempDifference, job.image.unit.designTD, 4, 45);
     if (!count || !td)
-        return UsageError(usage, options.error());
+        return UsageError(UnitsSynopsis, options.error());
     ReferenceTables tables;
     if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Units}, tables))
         return ExitMissingTable;
@@ -77,8 +83,8 @@ int RunUnits(Args args) {
         return ExitNoMatch;
     }
     const UnitList list = BuildUnitList(job, *tables.units, state);
-    PrintUnitList(list, job.image, *units);
-    return StoreSelectedRow(options, usage, job, list.rows, [&](const UnitRow& row) {
+    PrintUnitList(list, job.image, *units, ListOutput(options));
+    return StoreSelectedRow(options, UnitsSynopsis, job, list.rows, [&](const UnitRow& row) {
         TUnitSelection before;
         std::memcpy(&before, &job.image.unit, sizeof before);
         StoreUnitRow(job, row);
@@ -87,23 +93,20 @@ int RunUnits(Args args) {
 }
 
 int RunCoils(Args args) {
-    static const char* usage =
-        "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj] [--units imperial|si]";
     Options options(args, {"--count", "--dir", "--select", "-o", "--units"}, {});
-    if (!options.ok() || options.positional().size() != 1 ||
-        options.has("--select") != options.has("-o"))
-        return UsageError(usage, options.error());
+    if (!CheckListArguments(options))
+        return UsageError(CoilsSynopsis, options.error());
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(CoilsSynopsis, why);
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
         return ExitNotAJob;
     const auto count = options.integer("--count", job.image.coil.coilCount, 0, 12);
     if (!count)
-        return UsageError(usage, options.error());
+        return UsageError(CoilsSynopsis, options.error());
     ReferenceTables tables;
     if (!OpenTablesForCommand(options.text("--dir"), {ReferenceTable::Coils}, tables))
         return ExitMissingTable;
@@ -120,8 +123,8 @@ int RunCoils(Args args) {
         return ExitNoMatch;
     }
     const CoilList list = BuildCoilList(job, *tables.coils, state);
-    PrintCoilList(list, job.image, *units);
-    return StoreSelectedRow(options, usage, job, list.rows, [&](const CoilRow& row) {
+    PrintCoilList(list, job.image, *units, ListOutput(options));
+    return StoreSelectedRow(options, CoilsSynopsis, job, list.rows, [&](const CoilRow& row) {
         TCoilSelection before;
         std::memcpy(&before, &job.image.coil, sizeof before);
         StoreCoilRow(job, *tables.coils, row);

@@ -1,7 +1,7 @@
 #include "cli/EquipmentListing.h"
 
 #include "equipment/EquipmentListUnits.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <cstdio>
 #include <string>
@@ -9,11 +9,11 @@
 
 namespace {
 
-void PrintLine(const std::string& text, UnitSystem units) {
-    std::printf("%s\n", (units == UnitSystem::Metric ? Utf8From1252(text) : text).c_str());
+void PrintLine(const std::string& text, std::FILE* out) {
+    std::fprintf(out, "%s\n", Utf8From1252(text).c_str());
 }
 
-void PrintRow(bool selected, const std::vector<std::string>& columns, UnitSystem units) {
+void PrintRow(bool selected, const std::vector<std::string>& columns, std::FILE* out) {
     std::string line = selected ? ">" : " ";
     const char* separator = "";
     for (const std::string& column : columns) {
@@ -21,19 +21,19 @@ void PrintRow(bool selected, const std::vector<std::string>& columns, UnitSystem
         line += column;
         separator = "|";
     }
-    PrintLine(line, units);
+    PrintLine(line, out);
 }
 
 } // namespace
 
-void PrintUnitList(const UnitList& list, const JobImage& image, UnitSystem units) {
-    PrintLine(DesiredUnitLine(image, units), units);
+void PrintUnitList(const UnitList& list, const JobImage& image, UnitSystem units, std::FILE* out) {
+    PrintLine(DesiredUnitLine(image, units), out);
     for (std::size_t i = 0; i < list.rows.size(); ++i)
-        PrintRow(static_cast<int>(i) == list.selected, UnitRowTexts(list.rows[i], units), units);
+        PrintRow(static_cast<int>(i) == list.selected, UnitRowTexts(list.rows[i], units), out);
 }
 
-void PrintCoilList(const CoilList& list, const JobImage& image, UnitSystem units) {
-    PrintLine(DesiredCoilLine(image, units), units);
+void PrintCoilList(const CoilList& list, const JobImage& image, UnitSystem units, std::FILE* out) {
+    PrintLine(DesiredCoilLine(image, units), out);
     for (std::size_t i = 0; i < list.rows.size(); ++i)
-        PrintRow(static_cast<int>(i) == list.selected, CoilRowTexts(list.rows[i], units), units);
+        PrintRow(static_cast<int>(i) == list.selected, CoilRowTexts(list.rows[i], units), out);
 }

@@ -1,11 +1,12 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/JobOutput.h"
 #include "cli/NewJob.h"
 #include "cli/Options.h"
 #include "cli/QuantityOptions.h"
+#include "cli/Synopses.h"
 #include "cli/UnitsOption.h"
 #include "job/Defaults.h"
-#include "job/JobFile.h"
 #include "tables/ReferenceTables.h"
 #include "tables/ShippedTables.h"
 
@@ -18,9 +19,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* NewUsage = "new --box-temp T --length L --width W --height H [--run-hours N] "
-                                 "-o JOB.kvj [--dir DIR] [--units imperial|si]";
 
 // What the New Job and Job Information dialogs take, within their ranges.
 struct NewJobInputs {
@@ -37,15 +35,10 @@ std::optional<NewJobInputs> ParseInputs(Args args, std::string& why) {
         args,
         {"--box-temp", "--length", "--width", "--height", "--run-hours", "-o", "--dir", "--units"},
         {});
-    if (!options.ok() || !options.positional().empty()) {
+    if (!options.expectArguments({}) ||
+        !options.require({"--box-temp", "--length", "--width", "--height", "-o"})) {
         why = options.error();
         return std::nullopt;
-    }
-    for (const char* required : {"--box-temp", "--length", "--width", "--height", "-o"}) {
-        if (!options.has(required)) {
-            why = std::string(required) + " is required";
-            return std::nullopt;
-        }
     }
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
@@ -87,7 +80,7 @@ int RunNew(Args args) {
     std::string why;
     const std::optional<NewJobInputs> parsed = ParseInputs(args, why);
     if (!parsed)
-        return UsageError(NewUsage, why);
+        return UsageError(NewSynopsis, why);
     const NewJobInputs& in = *parsed;
 
     const std::filesystem::path folder(in.folder);
@@ -119,10 +112,5 @@ int RunNew(Args args) {
         return ExitUsage;
     }
 
-    const FileResult written = WriteJobFile(job, in.output);
-    if (!written.ok) {
-        std::cerr << written.message << "\n";
-        return ExitCannotWrite;
-    }
-    return ExitOk;
+    return WriteJobForCommand(job, in.output);
 }

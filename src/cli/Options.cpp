@@ -41,10 +41,13 @@ bool PlainNumber(const std::string& text, bool fraction) {
 
 Options::Options(Args args, const std::set<std::string>& valued,
                  const std::set<std::string>& flags) {
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size() && error_.empty(); ++i) {
         const std::string arg(args[i]);
-        if (arg.size() < 2 || arg[0] != '-') {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             positional_.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
         } else if (flags_.count(arg) || values_.count(arg)) {
             error_ = arg + " is given more than once";
         } else if (flags.count(arg)) {
@@ -63,6 +66,24 @@ Options::Options(Args args, const std::set<std::string>& valued,
 std::string Options::text(const std::string& name, const std::string& fallback) const {
     const auto it = values_.find(name);
     return it == values_.end() ? fallback : it->second;
+}
+
+bool Options::expectArguments(std::initializer_list<const char*> names) {
+    if (!error_.empty())
+        return false;
+    if (positional_.size() < names.size())
+        error_ = std::string(names.begin()[positional_.size()]) + " is required";
+    else if (positional_.size() > names.size())
+        error_ = "unexpected argument " + positional_[names.size()];
+    return ok();
+}
+
+bool Options::require(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (error_.empty() && !has(name))
+            error_ = std::string(name) + " is required";
+    }
+    return ok();
 }
 
 std::optional<int32_t> Options::integer(const std::string& name, int32_t fallback, int32_t low,
@@ -104,7 +125,7 @@ void Options::RangeError(const std::string& name, const std::string& low, const 
         error_ += " " + unit;
 }
 
-int UsageError(const char* synopsis, const std::string& why) {
+int UsageError(const std::string& synopsis, const std::string& why) {
     if (!why.empty())
         std::cerr << why << "\n";
     std::cerr << "usage: quelbox-cli " << synopsis << "\n";

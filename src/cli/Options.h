@@ -1,9 +1,11 @@
 #pragma once
-// Command-line options of the form "--name value" and "--flag", and plain arguments.
+// Command-line options of the form "--name value" and "--flag", and plain arguments. "--" ends
+// the options: every argument after it is a plain argument, even one that starts with '-'.
 
 #include "cli/Commands.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -22,6 +24,13 @@ public:
     bool has(const std::string& name) const { return values_.count(name) > 0; }
     bool flag(const std::string& name) const { return flags_.count(name) > 0; }
     std::string text(const std::string& name, const std::string& fallback = "") const;
+
+    // Checks the plain arguments against `names`, what each one is ("JOB.kvj"): sets the error
+    // "JOB.kvj is required" when one is missing and "unexpected argument X" for one too many.
+    // Returns ok().
+    bool expectArguments(std::initializer_list<const char*> names);
+    // Sets the error "--name is required" for the first of `names` not given. Returns ok().
+    bool require(std::initializer_list<const char*> names);
 
     // The option as a whole number within [low, high]; when it is absent, `fallback`. Sets the
     // error ("Value not in range low..high") and returns nullopt when it is not.
@@ -43,4 +52,4 @@ private:
 };
 
 // Prints why (when given) and the command's synopsis to stderr; returns the usage exit status.
-int UsageError(const char* synopsis, const std::string& why);
+int UsageError(const std::string& synopsis, const std::string& why);

@@ -1,6 +1,6 @@
 #include "cli/QuantityOptions.h"
 
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <cmath>

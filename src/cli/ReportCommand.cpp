@@ -3,7 +3,10 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
+#include "cli/JobOutput.h"
 #include "cli/Options.h"
+#include "cli/StandardOutput.h"
+#include "cli/Synopses.h"
 #include "cli/UnitsOption.h"
 #include "equipment/UnitCheck.h"
 #include "report/PrintoutTavrin.h"
@@ -12,50 +15,35 @@
 
 #include <QGuiApplication>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 namespace {
 
-int ReportUsage(const std::string& error) {
-    if (!error.empty())
-        std::cerr << error << "\n";
-    std::cerr << "usage: quelbox-cli report JOB.kvj -o OUT.pdf|- [--page N] [--dir DIR] [--units "
-                 "imperial|si]\n";
-    return ExitUsage;
-}
-
 // "-o -": the whole document, once it came out whole, goes to standard output.
-ReportPdfResult WriteToStandardOutput(const ReportContent& content, int32_t from, int32_t to) {
+bool WriteToStandardOutput(const ReportContent& content, int32_t from, int32_t to) {
     QByteArray pdf;
-    ReportPdfResult result = RenderReportPdf(pdf, content, from, to);
-    if (result.ok && (std::fwrite(pdf.constData(), 1, static_cast<std::size_t>(pdf.size()),
-                                  stdout) != static_cast<std::size_t>(pdf.size()) ||
-                      std::fflush(stdout) != 0)) {
-        result.ok = false;
-        result.message = std::string("Cannot write standard output: ") + std::strerror(errno);
-    } else if (!result.ok) {
-        result.message = "Cannot write standard output: " + result.message;
+    const ReportPdfResult made = RenderReportPdf(pdf, content, from, to);
+    if (!made.ok) {
+        std::cerr << "Cannot write standard output: " << made.message << "\n";
+        return false;
     }
-    return result;
+    return WriteStandardOutput(pdf.constData(), static_cast<std::size_t>(pdf.size()));
 }
 
 } // namespace
 
 int RunReport(Args args) {
     Options options(args, {"-o", "--page", "--dir", "--units"}, {});
-    if (!options.ok() || options.positional().size() != 1 || !options.has("-o"))
-        return ReportUsage(options.error());
+    if (!options.expectArguments({"JOB.kvj"}) || !options.require({"-o"}))
+        return UsageError(ReportSynopsis, options.error());
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return ReportUsage(why);
+        return UsageError(ReportSynopsis, why);
     const std::optional<int32_t> page = options.integer("--page", 0, 1, 2);
     if (!page)
-        return ReportUsage(options.error());
+        return UsageError(ReportSynopsis, options.error());
 
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
@@ -70,7 +58,8 @@ int RunReport(Args args) {
     PrintoutTavrin printout("");
     const PrintPageRange range = printout.GetDialogInfo(job.image);
     if (*page > range.maxPage)
-        return ReportUsage("Value not in range 1.." + std::to_string(range.maxPage));
+        return UsageError(ReportSynopsis,
+                          "--page: Value not in range 1.." + std::to_string(range.maxPage));
     const int32_t from = *page != 0 ? *page : range.fromPage;
     const int32_t to = *page != 0 ? *page : range.toPage;
 
@@ -79,8 +68,9 @@ int RunReport(Args args) {
     RestoreShippedFile(folder, "lgo.bmp", ShippedTableFolders());
     const ReportContent content{job.image, state, submitter, (folder / "lgo.bmp").string(), *units};
     const std::string output = options.text("-o");
-    const ReportPdfResult written = output == "-" ? WriteToStandardOutput(content, from, to)
-                                                  : WriteReportPdf(output, content, from, to);
+    if (IsStandardOutput(output))
+        return WriteToStandardOutput(content, from, to) ? ExitOk : ExitCannotWrite;
+    const ReportPdfResult written = WriteReportPdf(output, content, from, to);
     if (!written.ok) {
         std::cerr << written.message << "\n";
         return ExitCannotWrite;

@@ -5,6 +5,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/Options.h"
 #include "cli/QuantityOptions.h"
+#include "cli/Synopses.h"
 #include "cli/TableInput.h"
 #include "cli/UnitsOption.h"
 #include "equipment/CoilSearch.h"
@@ -17,15 +18,14 @@
 #include <string>
 
 int RunSpotUnit(Args args) {
-    static const char* usage = "spot-unit --quantity Q --load BTUH --run-hours H --suction S "
-                               "--ambient A [--dir DIR] [--units imperial|si]";
     Options options(
         args, {"--quantity", "--load", "--run-hours", "--suction", "--ambient", "--dir", "--units"},
         {});
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(SpotUnitSynopsis, why);
+    const std::string usage = SynopsisIn(SpotUnitSynopsis, *units);
     QuantityOptions quantities(options, *units);
     SpotEntries entries;
     const auto quantity = options.integer("--quantity", entries.unit.spotQuantity, 1, 20);
@@ -37,8 +37,7 @@ int RunSpotUnit(Args args) {
     // In SI the ambient goes to the nearest 5 F step; in imperial units it must be on one.
     const auto ambient =
         quantities.Whole("--ambient", Quantity::Temperature, entries.spotAmbient, 80, 130, 5);
-    if (!options.ok() || !options.positional().empty() || !quantity || !load || !hours ||
-        !suction || !ambient)
+    if (!options.expectArguments({}) || !quantity || !load || !hours || !suction || !ambient)
         return UsageError(usage, options.error());
     if (*ambient % 5 != 0)
         return UsageError(usage, "--ambient: Value not in range 80..130 in steps of 5");
@@ -63,13 +62,12 @@ int RunSpotUnit(Args args) {
 }
 
 int RunSpotCoil(Args args) {
-    static const char* usage = "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR] "
-                               "[--units imperial|si]";
     Options options(args, {"--quantity", "--td", "--load", "--box-temp", "--dir", "--units"}, {});
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(SpotCoilSynopsis, why);
+    const std::string usage = SynopsisIn(SpotCoilSynopsis, *units);
     QuantityOptions quantities(options, *units);
     SpotEntries entries;
     const auto quantity = options.integer("--quantity", entries.coil.spotCoilQuantity, 1, 20);
@@ -78,7 +76,7 @@ int RunSpotCoil(Args args) {
         quantities.Whole("--load", Quantity::HeatFlow, entries.coil.spotCoilLoad, 0, 9000000);
     const auto box =
         quantities.Whole("--box-temp", Quantity::Temperature, entries.coil.spotBoxTemp, -50, 60);
-    if (!options.ok() || !options.positional().empty() || !quantity || !td || !load || !box)
+    if (!options.expectArguments({}) || !quantity || !td || !load || !box)
         return UsageError(usage, options.error());
     entries.coil = {*quantity, *td, *load, *box};
 

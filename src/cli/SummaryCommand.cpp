@@ -4,9 +4,10 @@
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
 #include "cli/Options.h"
+#include "cli/Synopses.h"
 #include "cli/UnitsOption.h"
 #include "report/SummaryPage.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -15,14 +16,13 @@
 #include <string>
 
 int RunSummary(Args args) {
-    constexpr const char* usage = "summary JOB.kvj [--dir DIR] [--units imperial|si]";
     Options options(args, {"--dir", "--units"}, {});
-    if (!options.ok() || options.positional().size() != 1)
-        return UsageError(usage, options.error());
+    if (!options.expectArguments({"JOB.kvj"}))
+        return UsageError(SummarySynopsis, options.error());
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(SummarySynopsis, why);
     Job job;
     if (!LoadJobForCommand(job, options.positional()[0]))
         return ExitNotAJob;
@@ -31,7 +31,7 @@ int RunSummary(Args args) {
     ReadSubmitter(submitter, (folder / SubmitterFileName).string());
     EquipmentState state;
     const std::string text = SummaryAsText(RefreshSummary(job, state, submitter, *units));
-    // The page's texts are Windows-1252; SI units (the degree sign, squares) go out as UTF-8.
-    std::fputs((*units == UnitSystem::Metric ? Utf8From1252(text) : text).c_str(), stdout);
+    // The page's texts (the job's, the submitter's, the degree sign) are Windows-1252.
+    std::fputs(Utf8From1252(text).c_str(), stdout);
     return ExitOk;
 }

@@ -5,6 +5,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/JobInput.h"
 #include "cli/Options.h"
+#include "cli/Synopses.h"
 #include "cli/UnitsOption.h"
 #include "equipment/UnitCheck.h"
 
@@ -56,14 +57,13 @@ void PrintJson(const Item* items, std::size_t count, bool velocity, const std::s
 } // namespace
 
 int RunTotals(Args args) {
-    constexpr const char* usage = "totals JOB.kvj [--json] [--units imperial|si]";
     Options options(args, {"--units"}, {"--json"});
-    if (!options.ok() || options.positional().size() != 1)
-        return UsageError(usage, options.error());
+    if (!options.expectArguments({"JOB.kvj"}))
+        return UsageError(TotalsSynopsis, options.error());
     std::string why;
     const std::optional<UnitSystem> units = UnitsOption(options, why);
     if (!units)
-        return UsageError(usage, why);
+        return UsageError(TotalsSynopsis, why);
     const bool json = options.flag("--json");
     const std::string& path = options.positional()[0];
 

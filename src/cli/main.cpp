@@ -2,6 +2,8 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/StandardOutput.h"
+#include "cli/Synopses.h"
 
 #include <algorithm>
 #include <csignal>
@@ -19,36 +21,21 @@ struct Command {
 };
 
 constexpr Command commands[] = {
-    {"totals", RunTotals, "totals JOB.kvj [--json] [--units imperial|si]",
-     "recalculate and print the load totals"},
-    {"recalc", RunRecalc, "recalc JOB.kvj OUT.kvj", "recalculate and write the whole job"},
-    {"new", RunNew,
-     "new --box-temp T --length L --width W --height H [--run-hours N] -o JOB.kvj [--dir DIR] "
-     "[--units imperial|si]",
-     "make a new job from the defaults and tables"},
-    {"summary", RunSummary, "summary JOB.kvj [--dir DIR] [--units imperial|si]",
-     "print the load summary page"},
-    {"units", RunUnits,
-     "units JOB.kvj [--count N] [--td T] [--dir DIR] [--select ROW -o OUT.kvj] "
-     "[--units imperial|si]",
-     "list the condensing units for the job; store one"},
-    {"coils", RunCoils,
-     "coils JOB.kvj [--count N] [--dir DIR] [--select ROW -o OUT.kvj] [--units imperial|si]",
+    {"totals", RunTotals, TotalsSynopsis, "recalculate and print the load totals"},
+    {"recalc", RunRecalc, RecalcSynopsis, "recalculate and write the whole job"},
+    {"new", RunNew, NewSynopsis, "make a new job from the defaults and tables"},
+    {"summary", RunSummary, SummarySynopsis, "print the load summary page"},
+    {"units", RunUnits, UnitsSynopsis, "list the condensing units for the job; store one"},
+    {"coils", RunCoils, CoilsSynopsis,
      "list the evaporator coils for the selected unit; store one"},
-    {"spot-unit", RunSpotUnit,
-     "spot-unit --quantity Q --load BTUH --run-hours H --suction S --ambient A [--dir DIR] "
-     "[--units imperial|si]",
-     "list condensing units for a load typed in"},
-    {"spot-coil", RunSpotCoil,
-     "spot-coil --quantity Q --td T --load BTUH --box-temp B [--dir DIR] [--units imperial|si]",
-     "list evaporator coils for a load typed in"},
+    {"spot-unit", RunSpotUnit, SpotUnitSynopsis, "list condensing units for a load typed in"},
+    {"spot-coil", RunSpotCoil, SpotCoilSynopsis, "list evaporator coils for a load typed in"},
     {"table", RunTable,
      "table import TABLE.DAT FILE.csv [--dir DIR] | table export TABLE.DAT [-o FILE.csv] [--dir "
      "DIR]",
      "build a table from a maker's CSV file, or write a table as CSV"},
 #ifdef QUELBOX_REPORT_COMMAND
-    {"report", RunReport, "report JOB.kvj -o OUT.pdf [--page N] [--dir DIR] [--units imperial|si]",
-     "write the load report as a PDF file (-o - for standard output)"},
+    {"report", RunReport, ReportSynopsis, "write the load report as a PDF file"},
 #endif
 };
 
@@ -61,10 +48,14 @@ or from --dir DIR where a command takes it.
 Options:
   -h, --help     print this help and exit; COMMAND --help prints that command's usage
   --version      print the version and exit
+  --             end the options: each argument after it is a file name, even one that
+                 starts with -
 
-Numbers are written plainly: digits with an optional leading minus sign, and a decimal point
-where the option takes a fraction; no blanks, plus sign or exponent. An option may be given
-once.
+Options in brackets may be left out: they have a default. Numbers are written plainly: digits
+with an optional leading minus sign, and a decimal point where the option takes a fraction; no
+blanks, plus sign or exponent. An option may be given once. An output file given as - is
+standard output (with units or coils --select, the list then goes to standard error).
+Listings and the summary are written as UTF-8.
 
 --units si shows loads in W, temperatures in degrees C, TDs in K, powers in kW and lengths in
 m, and the options of new, units, spot-unit and spot-coil take them so (decimals allowed),
@@ -74,9 +65,12 @@ decimals of a foot.
 
 Exit status:
   0  success
-  1  a usage error or a value out of range
-  2  the job file cannot be opened or is not a job file
-  3  the output cannot be written (the message names the file and the reason)
+  1  a usage error (named, with the command's usage) or a value out of range; table import:
+     the CSV file is refused (each fault named)
+  2  the job file cannot be opened or is not a job file; table import: the CSV file cannot
+     be read or is not a regular file
+  3  the output cannot be written: a job, PDF or CSV file, or standard output (the message
+     names it and the reason); table import: the table cannot be written
   4  a reference table is missing or unusable (named)
   5  no matching equipment, or no condensing unit is selected
 )";
@@ -91,12 +85,15 @@ bool AsksForHelp(std::string_view arg) {
     return arg == "--help" || arg == "-h";
 }
 
-} // namespace
+// Whether the command's arguments ask for its usage: "--help" or "-h" before any "--".
+bool CommandAsksForHelp(const std::vector<std::string_view>& args) {
+    const auto optionsEnd = std::find(args.begin(), args.end(), "--");
+    return std::any_of(args.begin(), optionsEnd, AsksForHelp);
+}
 
-int main(int argc, char** argv) {
-    // Past a file size limit a write fails with EFBIG and takes the usual failure path.
-    std::signal(SIGXFSZ, SIG_IGN);
+int Run(int argc, char** argv) {
     if (argc < 2) {
+        std::cerr << "a command is required\n";
         PrintUsage(std::cerr);
         return ExitUsage;
     }
@@ -114,13 +111,22 @@ int main(int argc, char** argv) {
     for (const Command& c : commands) {
         if (c.name != first)
             continue;
-        if (std::any_of(args.begin(), args.end(), AsksForHelp)) {
+        if (CommandAsksForHelp(args)) {
             std::cout << "Usage: quelbox-cli " << c.synopsis << "\n" << c.summary << "\n";
             return ExitOk;
         }
         return c.run(args);
     }
-    std::cerr << "unknown command " << first << "\n";
+    std::cerr << (first.starts_with('-') ? "unknown option " : "unknown command ") << first << "\n";
     PrintUsage(std::cerr);
     return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Past a file size limit a write fails with EFBIG and takes the usual failure path.
+    std::signal(SIGXFSZ, SIG_IGN);
+    PrepareStandardStreams();
+    return FinishStandardOutput(Run(argc, argv));
 }

@@ -8,5 +8,5 @@
 
 QString From1252(std::string_view text);
 
-// Characters Windows-1252 cannot hold become '?'.
+// Characters Windows-1252 cannot hold become '?', one for each.
 std::string To1252(const QString& text);

@@ -5,11 +5,16 @@
 #include <algorithm>
 #include <cstring>
 
-FileResult WriteJobFile(Job& job, const std::string& path) {
-    // Words 4 and 10 are unused and written as 0, whatever a loaded file held.
+const JobImage& JobFileImage(Job& job) {
+    // Words 4 and 10 are unused and written as 0.
     job.image.flags.reserved4 = 0;
     job.image.flags.reserved10 = 0;
-    FileResult result = WriteFileAtomically(path, &job.image, sizeof job.image);
+    return job.image;
+}
+
+FileResult WriteJobFile(Job& job, const std::string& path) {
+    const JobImage& image = JobFileImage(job);
+    FileResult result = WriteFileAtomically(path, &image, sizeof image);
     if (result.ok) {
         job.run.modified = false;
         job.run.untitled = false;

@@ -11,6 +11,10 @@ inline constexpr const char* JobSignature = "[W98]";
 inline constexpr const char* NotAJobFileMessage = "Not an Quelbox WIN 98 Job File";
 inline constexpr const char* FileOpenErrorTitle = "File Open Error";
 
+// The bytes a job file holds: the image with its unused words cleared, whatever a loaded file
+// held there.
+const JobImage& JobFileImage(Job& job);
+
 // Writes the image; on success the job is no longer modified, untitled or new. On failure the
 // run state is left as it was and the result names the file and the reason.
 FileResult WriteJobFile(Job& job, const std::string& path);

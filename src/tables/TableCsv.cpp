@@ -3,7 +3,7 @@
 #include "equipment/SuctionClass.h"
 #include "tables/CsvReader.h"
 #include "tables/FieldText.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -40,6 +41,16 @@ void SetEnvironment(const std::vector<std::string>& environment) {
                            const RunSetting& setting, int outFd, int errFd) {
     ::dup2(outFd, 1);
     ::dup2(errFd, 2);
+    if (setting.output == RunSetting::Output::File) {
+        const int file = ::open(setting.outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (file < 0 || ::dup2(file, 1) < 0)
+            ::_exit(126);
+        ::close(file);
+    } else if (setting.output == RunSetting::Output::Closed) {
+        ::close(1);
+    }
+    if (!setting.workingFolder.empty() && ::chdir(setting.workingFolder.c_str()) != 0)
+        ::_exit(126);
     ::signal(SIGXFSZ, SIG_DFL);
     ::signal(SIGPIPE, SIG_DFL);
     SetEnvironment(setting.environment);

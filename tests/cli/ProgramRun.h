@@ -22,6 +22,12 @@ struct RunSetting {
     // are still devices (exit 99 when not). Needs root.
     bool privateDev = false;
     std::vector<std::string> environment; // NAME=VALUE added; NAME= alone removes NAME
+    // Where standard output goes: a pipe read into ProgramRun::out, the file `outputFile`
+    // ("/dev/full", or a file created or emptied), or nowhere: descriptor 1 closed.
+    enum class Output { Pipe, File, Closed };
+    Output output = Output::Pipe;
+    std::string outputFile;
+    std::string workingFolder; // where the program starts; empty: the test's own
 };
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,

@@ -1,4 +1,4 @@
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <cstdint>
 
@@ -9,19 +9,6 @@ constexpr char16_t HighControlRange[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t CodePointOf(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? HighControlRange[byte - 0x80] : char32_t{byte};
-}
-
-std::optional<unsigned char> ByteOf(char32_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
-        return static_cast<unsigned char>(code);
-    for (unsigned i = 0; i < 32; ++i)
-        if (HighControlRange[i] == code)
-            return static_cast<unsigned char>(0x80 + i);
-    return std::nullopt;
-}
 
 // Decodes the character at `at`, moving past it; nullopt for a malformed sequence.
 std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
@@ -74,6 +61,19 @@ void AppendUtf8(std::string& out, char32_t code) {
 
 } // namespace
 
+char32_t CodePointOf1252(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? HighControlRange[byte - 0x80] : char32_t{byte};
+}
+
+std::optional<unsigned char> ByteOf1252(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<unsigned char>(code);
+    for (unsigned i = 0; i < 32; ++i)
+        if (HighControlRange[i] == code)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
 bool IsUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();)
         if (!NextCodePoint(text, at))
@@ -86,7 +86,7 @@ std::optional<std::string> Utf8To1252(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         const std::optional<char32_t> code = NextCodePoint(text, at);
-        const std::optional<unsigned char> byte = code ? ByteOf(*code) : std::nullopt;
+        const std::optional<unsigned char> byte = code ? ByteOf1252(*code) : std::nullopt;
         if (!byte)
             return std::nullopt;
         out += static_cast<char>(*byte);
@@ -98,6 +98,6 @@ std::string Utf8From1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text)
-        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+        AppendUtf8(out, CodePointOf1252(static_cast<unsigned char>(c)));
     return out;
 }
