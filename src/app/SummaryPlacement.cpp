@@ -52,7 +52,7 @@ SummaryFonts MakeSummaryFonts() {
 }
 
 std::vector<PlacedText> PlaceSummary(const SummaryPage& page, const SummaryFonts& fonts) {
-    const int detailChar = QFontMetrics(fonts.detail).horizontalAdvance(QLatin1Char('0'));
+    const QFontMetrics detail(fonts.detail);
     std::vector<PlacedText> placed;
     std::map<int, std::vector<std::size_t>> rows; // placed texts by row
     for (std::size_t i = 0; i < page.size(); ++i) {
@@ -61,7 +61,9 @@ std::vector<PlacedText> PlaceSummary(const SummaryPage& page, const SummaryFonts
         const QFontMetrics metrics(font);
         const QString whole = From1252(item.text);
         const VisibleText visible = Visible(whole);
-        int x = item.x * fonts.columnWidth + item.detailChars * detailChar;
+        // Detail characters measured as a run: a fixed-pitch advance need not be whole pixels.
+        int x = item.x * fonts.columnWidth +
+                detail.horizontalAdvance(QString(item.detailChars, QLatin1Char('0')));
         if (item.align == SummaryAlign::Right)
             x -= metrics.horizontalAdvance(whole);
         x += metrics.horizontalAdvance(whole.left(visible.leadingBlanks));
