@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -67,12 +68,13 @@ protected:
     void SetUp() override {
         EnsureApplication();
         BuildSampleJob(state.job);
+        window = std::make_unique<TKlientWindow>(state);
     }
     // The texts of the window's last paint.
     const std::vector<PlacedText>& Painted() {
-        window.resize(1400, 900);
-        window.viewport()->grab();
-        return window.placedTexts();
+        window->resize(1400, 900);
+        window->viewport()->grab();
+        return window->placedTexts();
     }
     const PlacedText* Find(const QString& start) {
         for (const PlacedText& placed : Painted())
@@ -82,7 +84,7 @@ protected:
     }
 
     AppState state;
-    TKlientWindow window{state};
+    std::unique_ptr<TKlientWindow> window;
 };
 
 TEST_F(SummaryWindow, ALongSubmitterNameIsCutWithAnEllipsis) {
