@@ -8,7 +8,6 @@
 #include "report/RowFit.h"
 
 #include <algorithm>
-#include <climits>
 #include <map>
 #include <utility>
 #include <vector>
@@ -17,6 +16,8 @@ namespace {
 
 constexpr int LabelX = 2;
 constexpr int LoadX = 86;
+// Passed for a text that carries a name or description: it may be cut where it runs into the next.
+constexpr bool MayCut = true;
 
 class PageWriter {
 public:
@@ -70,7 +71,7 @@ void HeaderRows(PageWriter& w, const TJobHeader& h, const TSubmitter& submitter)
     w.Left(
         2, 1, H,
         Format("Job: %s    Customer: %s ", GetText(h.jobName).c_str(), GetText(h.customer).c_str()),
-        true);
+        MayCut);
     w.Left(72, 1, H, Format("Date: %s", GetText(h.jobDate).c_str()));
     w.Left(4, 2, H, "Design Ambient");
     w.Right(end.temperature, 2, H, w.Temp(h.designAmbient, 4));
@@ -88,7 +89,7 @@ void HeaderRows(PageWriter& w, const TJobHeader& h, const TSubmitter& submitter)
     w.Right(end.length, 4, H, w.Feet(h.height));
     w.Left(64, 4, H, "Safety");
     w.Right(82, 4, H, Format("%4i %%", h.safetyFactor));
-    w.Left(2, 5, H, Format("submitted by: %s", GetText(submitter.companyName).c_str()), true);
+    w.Left(2, 5, H, Format("submitted by: %s", GetText(submitter.companyName).c_str()), MayCut);
 }
 
 int LoadSummaryRows(PageWriter& w, const JobImage& im) {
@@ -138,7 +139,7 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
     if (im.userLoad.userLoad > 0)
         w.LoadRow(y++,
                   Format("USER LOAD  %20s percent", GetText(im.userLoad.userDescription).c_str()),
-                  im.userLoad.userLoad, true);
+                  im.userLoad.userLoad, MayCut);
     if (t.safetyLoad > 0)
         w.LoadRow(y++, Format("SAFETY LOAD  %2i percent", im.header.safetyFactor), t.safetyLoad);
     return y + 2;
@@ -162,7 +163,7 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
     w.Left(2, y + 2, H,
            Format("Unit: %3i ea %8s %20s", u.unitCount, GetText(u.unitBrand).c_str(),
                   GetText(u.unitModel).c_str()),
-           true);
+           MayCut);
     w.Left(2, y + 3, D,
            Format("%s @ %5.2f run hours   %s ambient  %s suction",
                   w.Heat(u.unitCapacity, 10).c_str(), static_cast<double>(u.unitRunHours),
@@ -187,7 +188,7 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
                 GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
                 q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2).c_str(),
                 GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()),
-            true);
+            MayCut);
     }
     return last + 1 + 3;
 }
@@ -280,7 +281,7 @@ void ProductRows(PageWriter& w, const JobImage& im, int y) {
         if (p.slotLoad <= 0)
             continue;
         ++y;
-        w.Left(2, y, H, GetText(p.productName), true);
+        w.Left(2, y, H, GetText(p.productName), MayCut);
         w.Right(50, y, H,
                 Format(" in at %s %3i hr/pd",
                        q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "deg F").c_str(),

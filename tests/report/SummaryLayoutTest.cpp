@@ -2,7 +2,6 @@
 // systems, no text touches another and only names and descriptions are ever cut.
 #include "TextCollisions.h"
 #include "WidestJob.h"
-#include "job/FixedText.h"
 #include "report/RowFit.h"
 #include "report/SummaryPage.h"
 #include "tables/Windows1252Text.h"
@@ -110,74 +109,5 @@ TEST_P(SummaryLayout, NoTextTouchesAnotherOnTheGridAtTheWidestValues) {
 INSTANTIATE_TEST_SUITE_P(BothUnitsAndMethods, SummaryLayout,
                          testing::Combine(testing::Values(UnitSystem::Imperial, UnitSystem::Metric),
                                           testing::Bool()));
-
-// The line of the grid that holds `needle`.
-std::string LineWith(const std::string& grid, const std::string& needle) {
-    std::size_t start = 0;
-    while (start < grid.size()) {
-        const std::size_t end = std::min(grid.find('\n', start), grid.size());
-        const std::string line = grid.substr(start, end - start);
-        if (line.find(needle) != std::string::npos)
-            return line;
-        start = end + 1;
-    }
-    return {};
-}
-
-struct HeaderCase {
-    UnitSystem units;
-    int32_t boxTemp;
-    const char* shown; // the box temperature as the row shows it, a blank before it
-};
-
-class SummaryHeader : public testing::TestWithParam<HeaderCase> {};
-
-// "Box Temperature" keeps its last letter and a blank before the figure; a temperature keeps the
-// blank before its unit as everywhere else.
-TEST_P(SummaryHeader, BoxTemperatureLabelStaysWhole) {
-    const HeaderCase& c = GetParam();
-    ReportFixture f;
-    f.job.image.header.boxTemp = c.boxTemp;
-    const std::string line =
-        LineWith(SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter, c.units)), "Box Temp");
-    EXPECT_NE(line.find(std::string("Box Temperature ") + c.shown), std::string::npos) << line;
-}
-
-INSTANTIATE_TEST_SUITE_P(ImperialAndSi, SummaryHeader,
-                         testing::Values(HeaderCase{UnitSystem::Imperial, 35, "  35 F"},
-                                         HeaderCase{UnitSystem::Imperial, -50, " -50 F"},
-                                         HeaderCase{UnitSystem::Metric, 35,
-                                                    "  1.7 \xB0"
-                                                    "C"},
-                                         HeaderCase{UnitSystem::Metric, 15,
-                                                    " -9.4 \xB0"
-                                                    "C"},
-                                         HeaderCase{UnitSystem::Metric, 14,
-                                                    "-10.0 \xB0"
-                                                    "C"},
-                                         HeaderCase{UnitSystem::Metric, -50,
-                                                    "-45.6 \xB0"
-                                                    "C"}));
-
-TEST(SummaryHeader, LengthLabelKeepsItsLastLetterInBothUnits) {
-    ReportFixture f;
-    for (const double length : {10.0, 399.99}) {
-        f.job.image.header.length = length;
-        for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
-            const std::string line = LineWith(
-                SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter, units)), "Length");
-            EXPECT_NE(line.find("Length No/So "), std::string::npos) << line;
-        }
-    }
-}
-
-TEST(SummaryText, ACutNameEndsInAnEllipsis) {
-    ReportFixture f;
-    SetText(f.submitter.companyName, "WESTERN MOUNTAIN REFRIGERATION");
-    const std::string line =
-        LineWith(SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter)), "TOTAL LOAD");
-    EXPECT_NE(line.find("submitted by: WESTERN MOUNTAIN\x85 TOTAL LOAD"), std::string::npos)
-        << line;
-}
 
 } // namespace
