@@ -76,8 +76,9 @@ protected:
         window->viewport()->grab();
         return window->placedTexts();
     }
-    const PlacedText* Find(const QString& start) {
-        for (const PlacedText& placed : Painted())
+    // A text of the last paint (painting again places the texts anew).
+    const PlacedText* Find(const QString& start) const {
+        for (const PlacedText& placed : window->placedTexts())
             if (placed.text.startsWith(start))
                 return &placed;
         return nullptr;
@@ -89,6 +90,7 @@ protected:
 
 TEST_F(SummaryWindow, ALongSubmitterNameIsCutWithAnEllipsis) {
     SetText(state.submitter.companyName, "WESTERN MOUNTAIN REFRIGERATION");
+    Painted();
     const PlacedText* submitter = Find(QStringLiteral("submitted by: WESTERN"));
     ASSERT_NE(submitter, nullptr);
     EXPECT_TRUE(submitter->text.endsWith(QChar(0x2026))) << submitter->text.toStdString();
@@ -97,6 +99,7 @@ TEST_F(SummaryWindow, ALongSubmitterNameIsCutWithAnEllipsis) {
 TEST_F(SummaryWindow, BoxTemperatureLabelStaysWholeAtTheColdestSiFigure) {
     state.units = UnitSystem::Metric;
     state.job.image.header.boxTemp = -50; // -45.6 C
+    Painted();
     const PlacedText* label = Find(QStringLiteral("Box Temp"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text, QStringLiteral("Box Temperature"));
