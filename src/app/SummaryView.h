@@ -3,22 +3,13 @@
 // recalculates the job first, so the page always shows the current inputs.
 
 #include "app/AppState.h"
+#include "app/SummaryPlacement.h"
 #include "report/SummaryPage.h"
 
 #include <QAbstractScrollArea>
-#include <QFont>
 
 #include <functional>
 #include <vector>
-
-// One text of the page as the window draws it: where, in which font, and cut where it would run
-// into the next text of its row.
-struct PlacedText {
-    QString text;
-    const QFont* font;
-    QRect box; // page pixels: the text's advance by the font's height
-    int baseline;
-};
 
 class TKlientWindow : public QAbstractScrollArea {
 public:
@@ -27,8 +18,8 @@ public:
 
     TKlientWindow(AppState& state, QWidget* parent = nullptr);
 
-    int columnWidth() const { return cw_; }
-    int lineHeight() const { return lh_; }
+    int columnWidth() const { return fonts_.columnWidth; }
+    int lineHeight() const { return fonts_.lineHeight; }
     // The page of the last paint.
     const SummaryPage& lastPage() const { return page_; }
     // The texts of the last paint, placed on the page.
@@ -51,10 +42,7 @@ private:
     void placeTexts();
 
     AppState& state_;
-    QFont detail_;
-    QFont heading_;
-    int cw_ = 1;
-    int lh_ = 1;
+    SummaryFonts fonts_;
     SummaryPage page_;
     std::vector<PlacedText> placed_;
     QSize pageSize_; // pixels the page's texts take

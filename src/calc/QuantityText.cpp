@@ -40,3 +40,16 @@ std::string QuantityText::Value(Quantity quantity, double imperial, int width, i
     return Number(quantity, imperial, width, decimals, siDecimals) + " " +
            Unit(quantity, imperialUnit);
 }
+
+std::string QuantityText::Factor(double factor, char kind, int width) const {
+    const Quantity quantity = kind == 'K' ? Quantity::KFactor : Quantity::UFactor;
+    const std::string number = Number(quantity, factor, width, 2);
+    if (!Metric())
+        return number + kind;
+    const char* unit = quantity == Quantity::KFactor ? "W/(m\xB7K) " : "W/(m\xB2\xB7K)";
+    return std::string(1, kind) + " " + number + " " + unit;
+}
+
+std::string QuantityText::Kilowatts(double btuh, int width) const {
+    return Format("%*.1f kW", width, ToSi(Quantity::HeatFlow, btuh) / 1000.0);
+}

@@ -31,6 +31,15 @@ public:
     std::string Tagged(Quantity quantity, double imperial, int width, int decimals,
                        int siDecimals = -1) const;
 
+    // An insulation factor of kind 'K' (per inch of thickness) or 'U' (the whole construction).
+    // Imperial: the number, `width` wide with two decimals, and the kind letter right after it.
+    // SI: the kind letter first (a "K" after the figure would read as kelvin), the factor with the
+    // quantity's decimals and its unit, W/(m.K) padded to the width of W/(m2.K).
+    std::string Factor(double factor, char kind, int width) const;
+
+    // A heat flow in kilowatts with one decimal, `width` wide, and "kW".
+    std::string Kilowatts(double btuh, int width) const;
+
 private:
     UnitSystem system_;
 };

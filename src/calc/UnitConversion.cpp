@@ -62,7 +62,7 @@ UnitInfo Info(Quantity quantity) {
         return {BtuJoules / 1000.0 / (FootMetre * FootMetre * FootMetre), "btu/cu ft", "kJ/m\xB3",
                 2};
     case Quantity::Energy:
-        return {BtuJoules / 3.6e6, "btu", "kWh", 1};
+        return {BtuJoules / 3.6e6, "btu", "kWh", 2};
     }
     return {1, "", "", 0};
 }

@@ -64,8 +64,10 @@ TDefaultsTab::TDefaultsTab(const TDefaults& defaults, const std::vector<Insulati
     tabs_->addTab(QStringLiteral(" Freezer   "));
     tabs_->addTab(QStringLiteral(" Design    "));
 
+    const InsulationFactorColumn factor = FactorColumnIn(units);
     list_ = new BrowseList(
-        QString(), {{QStringLiteral("Insulation"), 26}, {QStringLiteral("Factor"), 8}}, this);
+        QString(), {{QStringLiteral("Insulation"), 26}, {From1252(factor.title), factor.width}},
+        this);
     list_->setObjectName(QStringLiteral("insulationList"));
     std::vector<QStringList> shown;
     shown.reserve(rows.size());

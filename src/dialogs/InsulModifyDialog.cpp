@@ -136,7 +136,8 @@ TInsulModifyDialog::TInsulModifyDialog(InsulationMaintenance& maintenance, QWidg
                                        UnitSystem units)
     : KitDialog(parent), maintenance_(maintenance), units_(units),
       list_(new BrowseList(QStringLiteral("&Insulation List"),
-                           {{QStringLiteral("Insulation"), 27}, {QStringLiteral("Factor"), 8}},
+                           {{QStringLiteral("Insulation"), 27},
+                            {From1252(FactorColumnIn(units).title), FactorColumnIn(units).width}},
                            this)) {
     setObjectName(QStringLiteral("TInsulModifyDialog"));
     setWindowTitle(Title);

@@ -57,7 +57,8 @@ TInsulTab::TInsulTab(const std::vector<InsulationListRow>& rows,
                      UnitSystem units)
     : KitDialog(parent), tabs_(new QTabWidget(this)),
       list_(new BrowseList(QStringLiteral("Insulation Types"),
-                           {{QStringLiteral("Insulation"), 26}, {QStringLiteral("Factor"), 8}},
+                           {{QStringLiteral("Insulation"), 26},
+                            {From1252(FactorColumnIn(units).title), FactorColumnIn(units).width}},
                            this)),
       allWalls_(new QPushButton(QStringLiteral("All &Walls"), this)) {
     setObjectName(QStringLiteral("TInsulTab"));

@@ -9,7 +9,6 @@ using namespace report;
 
 namespace {
 
-constexpr int32_t frameWidth = 7875;
 constexpr int32_t titleX = C1 + 800;
 // Space kept between the company line and the grand total beside it.
 constexpr int32_t headerGap = 150;
@@ -47,10 +46,10 @@ CompanyLines CompanyHeaderLines(const TSubmitter& submitter) {
 
 void DrawPageFrame(ReportRows& rows, const ReportContent& content) {
     Form& form = rows.form();
-    form.Box(0, 0, frameWidth, 690);
-    form.Line(0, 1120, frameWidth, 0);
-    form.Line(0, 1690, frameWidth, 0);
-    form.Line(0, 2300, frameWidth, 0);
+    form.Box(0, 0, FrameWidth, 690);
+    form.Line(0, 1120, FrameWidth, 0);
+    form.Line(0, 1690, FrameWidth, 0);
+    form.Line(0, 2300, FrameWidth, 0);
 
     rows.SetFont(ReportFont::F16B);
     rows.At(titleX, 10, "Refrigeration Load Calculation");
@@ -62,14 +61,18 @@ void DrawPageFrame(ReportRows& rows, const ReportContent& content) {
     rows.SetFont(ReportFont::F12);
     // Text cells are opaque: a name and address too long to end before the grand total would
     // blank it, so such a line carries the company name alone.
+    // A name too long even alone is cut, as is a telephone line that would reach the total.
+    const auto whole = [](const std::string& text) { return text; };
     std::string addressLine = company.address;
     if (titleX + 100 + rows.Width(addressLine) > totalLeft - headerGap)
-        addressLine = Trimmed(GetText(content.submitter.companyName));
+        addressLine = rows.Fitted(whole, Trimmed(GetText(content.submitter.companyName)),
+                                  totalLeft - headerGap - titleX - 100);
     if (!addressLine.empty())
         rows.At(titleX, 290, addressLine);
     rows.SetFont(ReportFont::F9);
     if (!company.phones.empty())
-        rows.At(C1 + 435, 480, company.phones);
+        rows.At(C1 + 435, 480,
+                rows.Fitted(whole, company.phones, totalLeft - headerGap - C1 - 435 - 100));
 
     rows.SetFont(ReportFont::F12);
     form.DrawBMP(C0 + 2, 22, content.logoPath.c_str());
@@ -80,13 +83,20 @@ void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubm
                             int step) {
     const TJobHeader& h = image.header;
     const QuantityText& q = rows.Units();
+    // The texts the user typed end a blank before the next text of their line, cut where needed.
+    const auto padded = [](const std::string& text) { return text + " "; };
+    const auto tel = [](const std::string& text) { return "Tel: " + text + " "; };
+    const auto fax = [](const std::string& text) { return "Fax: " + text + " "; };
+    const auto whole = [](const std::string& text) { return text; };
+    constexpr int32_t dateX = C4 + 1400;
+    constexpr int32_t faxX = C2 + 1870;
     switch (step) {
     case 0:
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, rows.Y(0, 700), "Job Name:");
         rows.SetFont(ReportFont::F10);
-        rows.At(C1 - 300, rows.Y(0, 700), Format("%s", GetText(h.jobName).c_str()));
-        rows.At(C4 + 1400, rows.Y(0, 730), "Date:");
+        rows.AtFitted(C1 - 300, rows.Y(0, 700), whole, GetText(h.jobName), dateX);
+        rows.At(dateX, rows.Y(0, 730), "Date:");
         rows.SetFont(ReportFont::F14B);
         rows.At(C4 + 1900, rows.Y(0, 700), GetText(h.jobDate));
         rows.SetFont(ReportFont::F10);
@@ -96,32 +106,30 @@ void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubm
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, rows.Y(0, 720), "Quotation:");
         rows.SetFont(ReportFont::F10);
-        rows.At(C1 - 300, rows.Y(0, 720), Format("%s ", GetText(h.quotation).c_str()));
+        rows.AtFitted(C1 - 300, rows.Y(0, 720), padded, GetText(h.quotation), FrameWidth);
         rows.n += 1;
         break;
     case 2:
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, rows.Y(0, 760), "Customer:");
         rows.SetFont(ReportFont::F10);
-        rows.At(C1 - 300, rows.Y(0, 760), Format("%s ", GetText(h.customer).c_str()));
-        rows.At(C1 - 300, rows.Y(1, 760), Format("%s ", GetText(h.address).c_str()));
+        rows.AtFitted(C1 - 300, rows.Y(0, 760), padded, GetText(h.customer), FrameWidth);
+        rows.AtFitted(C1 - 300, rows.Y(1, 760), padded, GetText(h.address), FrameWidth);
         rows.n += 2;
         break;
     case 3:
         rows.SetFont(ReportFont::F10);
-        rows.At(C1 - 300, rows.Y(0, 760), Format("%s ", GetText(h.contact).c_str()));
-        rows.At(C2, rows.Y(0, 760), Format("Tel: %s ", GetText(h.telephone).c_str()));
-        rows.At(C2 + 1870, rows.Y(0, 760), Format("Fax: %s ", GetText(h.fax).c_str()));
+        rows.AtFitted(C1 - 300, rows.Y(0, 760), padded, GetText(h.contact), C2);
+        rows.AtFitted(C2, rows.Y(0, 760), tel, GetText(h.telephone), faxX);
+        rows.AtFitted(faxX, rows.Y(0, 760), fax, GetText(h.fax), FrameWidth);
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, rows.Y(1, 800), "Submitted by: ");
         rows.SetFont(ReportFont::F10);
-        rows.At(C1, rows.Y(1, 800), Format("%s ", GetText(submitter.companyName).c_str()));
-        rows.At(C1, rows.Y(2, 800), Format("%s ", GetText(submitter.companyAddress).c_str()));
-        rows.At(C1, rows.Y(3, 800), Format("%s ", GetText(submitter.companyContact).c_str()));
-        rows.At(C2, rows.Y(3, 800),
-                Format("Tel: %s ", GetText(submitter.companyTelephone).c_str()));
-        rows.At(C2 + 1870, rows.Y(3, 800),
-                Format("Fax: %s ", GetText(submitter.companyFax).c_str()));
+        rows.AtFitted(C1, rows.Y(1, 800), padded, GetText(submitter.companyName), FrameWidth);
+        rows.AtFitted(C1, rows.Y(2, 800), padded, GetText(submitter.companyAddress), FrameWidth);
+        rows.AtFitted(C1, rows.Y(3, 800), padded, GetText(submitter.companyContact), C2);
+        rows.AtFitted(C2, rows.Y(3, 800), tel, GetText(submitter.companyTelephone), faxX);
+        rows.AtFitted(faxX, rows.Y(3, 800), fax, GetText(submitter.companyFax), FrameWidth);
         rows.n += 5;
         break;
     case 4:
@@ -147,11 +155,15 @@ void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubm
     }
 }
 
+int32_t FooterTop(const ReportRows& rows) {
+    return rows.U() * rows.S() + 550;
+}
+
 void DrawFooter(ReportRows& rows, int page, int32_t pageCount) {
     const int32_t R = rows.U() * rows.S();
     rows.SetFont(ReportFont::F8);
-    rows.At(C0, R + 550, "Comments:");
-    rows.At(C0 + 900, R + 550,
+    rows.At(C0, FooterTop(rows), "Comments:");
+    rows.At(C0 + 900, FooterTop(rows),
             "Please review this sheet for accurate input information as it is your "
             "responsibility that it is correct.");
     rows.At(C0 + 900, R + 680, "");

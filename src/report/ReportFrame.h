@@ -22,5 +22,8 @@ void DrawPageFrame(ReportRows& rows, const ReportContent& content);
 void DrawJobInformationStep(ReportRows& rows, const JobImage& image, const TSubmitter& submitter,
                             int step);
 
+// Where the footer's first line stands.
+int32_t FooterTop(const ReportRows& rows);
+
 // The footer at its fixed rows; the page note only on two-page reports.
 void DrawFooter(ReportRows& rows, int page, int32_t pageCount);

@@ -14,19 +14,24 @@ struct SurfaceLabels {
 };
 
 constexpr SurfaceLabels surfaceLabels[SurfaceCount] = {
-    {"No  %s%c", "L x H  %26s"}, {"So  %s%c", "L x H  %26s"}, {"Ea  %s%c", "W x H %26s"},
-    {"We  %s%c", "W x H %26s"},  {"Clg %s%c", "L x W %26s"},  {"Flr %s%c", "L x W %26s"},
+    {"No  %s", "L x H  %26s"}, {"So  %s", "L x H  %26s"}, {"Ea  %s", "W x H %26s"},
+    {"We  %s", "W x H %26s"},  {"Clg %s", "L x W %26s"},  {"Flr %s", "L x W %26s"},
 };
 
 void SurfaceLine(ReportRows& rows, const TSurface& s, int index, PageOneState& state) {
     const int32_t y = rows.Y(0, BodyBase);
-    const char kind = s.factorKind;
     const QuantityText& q = rows.Units();
-    const std::string factor = q.Number(kind == 'K' ? Quantity::KFactor : Quantity::UFactor,
-                                        static_cast<double>(s.factor), 6, 2);
+    // An SI factor carries its kind and unit: in the smaller font it still ends before C1.
+    rows.SetFont(q.Metric() ? ReportFont::F8 : ReportFont::F10);
+    rows.At(
+        C0, y,
+        Format(surfaceLabels[index].factor,
+               q.Factor(static_cast<double>(s.factor), s.factorKind, q.Metric() ? 0 : 6).c_str()));
     rows.SetFont(ReportFont::F10);
-    rows.At(C0, y, Format(surfaceLabels[index].factor, factor.c_str(), static_cast<int>(kind)));
-    rows.At(C1, y, Format(surfaceLabels[index].name, GetText(s.insulationName).c_str()));
+    const char* nameFormat = surfaceLabels[index].name;
+    rows.AtFitted(
+        C1, y, [nameFormat](const std::string& name) { return Format(nameFormat, name.c_str()); },
+        GetText(s.insulationName), C3);
     const int32_t sun = s.sunAllowance;
     std::string temperature;
     temperature = q.Value(Quantity::Temperature, s.adjacentTemp, 5, 0, "F");
@@ -34,7 +39,7 @@ void SurfaceLine(ReportRows& rows, const TSurface& s, int index, PageOneState& s
         temperature += "+" + q.Tagged(Quantity::TempDifference, sun, 2, 0);
         ++state.sunSurfaces;
     }
-    if (kind == 'K')
+    if (s.factorKind == 'K')
         rows.At(
             C3, y,
             Format(
@@ -64,6 +69,14 @@ void LoadHeading(ReportRows& rows, const char* heading) {
 void LoadTotal(ReportRows& rows, int32_t load) {
     rows.SetFont(ReportFont::F12B);
     rows.Right(C5, rows.Y(0, BodyBase), rows.Heat(load));
+}
+
+// Where a load block's total, drawn right at C5 in bold, begins.
+int32_t LoadTotalLeft(ReportRows& rows, int32_t load) {
+    rows.SetFont(ReportFont::F12B);
+    const int32_t left = C5 - 100 - rows.Width(rows.Heat(load));
+    rows.SetFont(ReportFont::F12);
+    return left;
 }
 
 void Infiltration(ReportRows& rows, const JobImage& im, int step) {
@@ -104,13 +117,12 @@ void Infiltration(ReportRows& rows, const JobImage& im, int step) {
     } else if (step == 15 && !airChange) {
         const TAirVelocityEntry& v = im.airVelocityEntry;
         rows.SetFont(ReportFont::F12);
+        const int size = q.Metric() ? 0 : 7; // SI names the sizes instead of padding them
         rows.At(C1, y,
-                Format(q.Metric() ? "%2d Doors %s m W  %s m H  %3i open/Min"
+                Format(q.Metric() ? "%2d Doors  width %s m  height %s m  %3i open/Min"
                                   : "%2d Doors %s W  %s H  %3i open/Min",
-                       v.doorCount,
-                       q.Number(Quantity::Length, static_cast<double>(v.doorWidth), 7, 2).c_str(),
-                       q.Number(Quantity::Length, static_cast<double>(v.doorHeight), 7, 2).c_str(),
-                       v.openMinutes));
+                       v.doorCount, q.Number(Quantity::Length, v.doorWidth, size, 2).c_str(),
+                       q.Number(Quantity::Length, v.doorHeight, size, 2).c_str(), v.openMinutes));
         rows.n += 1;
     }
 }
@@ -190,7 +202,9 @@ void OptionalLoad(ReportRows& rows, const JobImage& im, int step) {
         if (im.userLoad.userLoad < 1)
             return;
         LoadHeading(rows, "USER");
-        rows.At(C1, y, Format("%s", GetText(im.userLoad.userDescription).c_str()));
+        rows.AtFitted(
+            C1, y, [](const std::string& text) { return text; },
+            GetText(im.userLoad.userDescription), LoadTotalLeft(rows, im.userLoad.userLoad));
         LoadTotal(rows, im.userLoad.userLoad);
         break;
     case 24:
@@ -218,9 +232,13 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
     case 28:
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, y, "Units");
-        rows.At(C1, y,
-                Format("%3i ea %8s %20s", u.unitCount, GetText(u.unitBrand).c_str(),
-                       GetText(u.unitModel).c_str()));
+        rows.AtFitted(
+            C1, y,
+            [&u](const std::string& model) {
+                return Format("%3i ea %8s %20s", u.unitCount, GetText(u.unitBrand).c_str(),
+                              model.c_str());
+            },
+            GetText(u.unitModel), FrameWidth);
         break;
     case 29:
         rows.SetFont(ReportFont::F10);
@@ -233,7 +251,7 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
                 Format("%s at %5.2f run hrs %s Daily Load - Selected",
-                       rows.Heat(u.unitCapacity, 10, "BTUH").c_str(),
+                       rows.Heat(u.unitCapacity, 10, "BTUH", LoadColumn::Equipment).c_str(),
                        static_cast<double>(u.unitRunHours),
                        DailyLoad(q, state.dailyCapacity).c_str()));
         break;
@@ -241,7 +259,7 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
         rows.SetFont(ReportFont::F10);
         rows.At(C1, y,
                 Format("%s at %5.2f run hrs %s Daily Load - Design",
-                       rows.Heat(im.totals.totalLoad, 10, "BTUH").c_str(),
+                       rows.Heat(im.totals.totalLoad, 10, "BTUH", LoadColumn::Equipment).c_str(),
                        static_cast<double>(im.header.runHours),
                        DailyLoad(q, state.dailyLoad).c_str()));
         break;
@@ -251,13 +269,16 @@ void Equipment(ReportRows& rows, const JobImage& im, const EquipmentState& state
             return;
         rows.SetFont(ReportFont::F12B);
         rows.At(C0, y, "Coils");
-        rows.At(
+        const std::string td =
+            q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2);
+        rows.AtFitted(
             C1, y,
-            Format(
-                "%3i ea %s %s  %s TD %s defrost", c.coilCount, GetText(c.coilBrand).c_str(),
-                GetText(c.coilModel).c_str(),
-                q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2).c_str(),
-                GetText(c.defrostType).c_str()));
+            [&c, &td](const std::string& model) {
+                return Format("%3i ea %s %s  %s TD %s defrost", c.coilCount,
+                              GetText(c.coilBrand).c_str(), model.c_str(), td.c_str(),
+                              GetText(c.defrostType).c_str());
+            },
+            GetText(c.coilModel), FrameWidth);
         break;
     }
     default:
@@ -299,7 +320,10 @@ void DrawPageOneStep(ReportRows& rows, const ReportContent& content, int step,
         rows.SetFont(ReportFont::F12);
         rows.n += 1;
     } else if (step == 26 || step == 27 || (step >= 33 && step <= 35)) {
-        rows.n += 1;
+        // Spacers close up, those after the coils first, when the body would reach the footer.
+        const int order = step >= 33 ? step - 33 : step - 26 + 3;
+        if (order >= state.spacersLeftOut)
+            rows.n += 1;
     } else if (step >= 28 && step <= 32) {
         Equipment(rows, im, content.equipment, step);
     } else if (step == 36) {
@@ -311,7 +335,8 @@ void DrawPageOneStep(ReportRows& rows, const ReportContent& content, int step,
         DrawProductDetail(rows, first, step - 36);
     } else if (step == 45) {
         if (first.estimateMark == '*')
-            rows.At(C1 + 1000, rows.Y(0, BodyBase), "* estimated Lbs");
+            rows.At(C1 + 1000, rows.Y(0, BodyBase),
+                    content.units == UnitSystem::Metric ? "* estimated kg" : "* estimated Lbs");
         rows.n += 1;
     }
 }

@@ -15,7 +15,9 @@ void HeatRow(ReportRows& rows, const char* label, const std::string& pounds,
     if (!pounds.empty())
         rows.At(C1 + 600, rows.Y(0, BodyBase), pounds);
     rows.At(C1 + 1600, rows.Y(0, BodyBase), factor);
-    rows.At(C1 + 2600, rows.Y(0, BodyBase), rows.Heat(heat, 10));
+    // An SI factor names its unit: the heats stand further right, clear of it.
+    const int32_t heatX = rows.Units().Metric() ? C1 + 2900 : C1 + 2600;
+    rows.At(heatX, rows.Y(0, BodyBase), rows.Heat(heat, 10, "btuh", LoadColumn::ProductHeats));
     rows.n += 1;
 }
 
@@ -28,23 +30,31 @@ bool ProductInUse(const TProductSlot& product) {
 void DrawFirstProductHeading(ReportRows& rows, const TProductSlot& p) {
     const QuantityText& q = rows.Units();
     rows.SetFont(ReportFont::F12B);
-    rows.At(C0, rows.Y(0, BodyBase),
-            Format("%32s %s%c%s in at %s %3i hr/pd", GetText(p.productName).c_str(),
-                   q.Number(Quantity::Mass, p.productWeight, 12, 0).c_str(),
-                   static_cast<int>(ShownChar(p.estimateMark)), q.Unit(Quantity::Mass, "lbs"),
-                   q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "F").c_str(),
-                   p.pulldownHours));
+    const std::string weight = q.Number(Quantity::Mass, p.productWeight, 12, 0);
+    const std::string entering = q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "F");
+    rows.AtFitted(
+        C0, rows.Y(0, BodyBase),
+        [&](const std::string& name) {
+            return Format("%32s %s%c%s in at %s %3i hr/pd", name.c_str(), weight.c_str(),
+                          static_cast<int>(ShownChar(p.estimateMark)),
+                          q.Unit(Quantity::Mass, "lbs"), entering.c_str(), p.pulldownHours);
+        },
+        GetText(p.productName), FrameWidth);
     rows.SetFont(ReportFont::F10);
 }
 
 void DrawLaterProductHeading(ReportRows& rows, const TProductSlot& p) {
     const QuantityText& q = rows.Units();
     rows.SetFont(ReportFont::F12B);
-    rows.At(C0, rows.Y(1, BodyBase),
-            Format("%32s %s in at %s %3i hr/pd", GetText(p.productName).c_str(),
-                   q.Value(Quantity::Mass, p.productWeight, 12, 0, "lbs").c_str(),
-                   q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "f").c_str(),
-                   p.pulldownHours));
+    const std::string weight = q.Value(Quantity::Mass, p.productWeight, 12, 0, "lbs");
+    const std::string entering = q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "f");
+    rows.AtFitted(
+        C0, rows.Y(1, BodyBase),
+        [&](const std::string& name) {
+            return Format("%32s %s in at %s %3i hr/pd", name.c_str(), weight.c_str(),
+                          entering.c_str(), p.pulldownHours);
+        },
+        GetText(p.productName), FrameWidth);
     rows.SetFont(ReportFont::F10);
 }
 
@@ -85,7 +95,7 @@ void DrawProductDetail(ReportRows& rows, const TProductSlot& p, int item) {
                            static_cast<long>(p.quantity),
                            q.Value(Quantity::Mass, static_cast<double>(p.pkgWeight), 8, 2, "lb", 2)
                                .c_str(),
-                           rows.Heat(p.pkgLoad, 11).c_str()));
+                           rows.Heat(p.pkgLoad, 11, "btuh", LoadColumn::ProductHeats).c_str()));
             rows.n += 1;
         } else if (p.calcFlag == 3) {
             rows.SetFont(ReportFont::F10);

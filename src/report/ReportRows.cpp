@@ -46,6 +46,58 @@ void ReportRows::MeasureLineHeight() {
     n = 0;
 }
 
+void ReportRows::At(int32_t x, int32_t y, const std::string& text) {
+    lowest_ = std::max(lowest_, y + lineHeight_);
+    if (!rehearsing_)
+        form_.TextAt(x, y, text.c_str());
+}
+
+void ReportRows::Right(int32_t x, int32_t y, const std::string& text) {
+    lowest_ = std::max(lowest_, y + lineHeight_);
+    if (!rehearsing_)
+        form_.TextRight(x, y, text.c_str());
+}
+
+void ReportRows::Rehearse(bool rehearsing) {
+    rehearsing_ = rehearsing;
+    if (rehearsing)
+        lowest_ = 0;
+}
+
+void ReportRows::ChooseLoadUnit(LoadColumn column, double largestBtuh) {
+    constexpr double largestInWatts = 10000.0;
+    kilowatts_[static_cast<std::size_t>(column)] =
+        units_.Metric() && ToSi(Quantity::HeatFlow, largestBtuh) > largestInWatts;
+}
+
+std::string ReportRows::Heat(double btuh, int width, const char* unit, LoadColumn column) const {
+    if (kilowatts_[static_cast<std::size_t>(column)])
+        return units_.Kilowatts(btuh, width);
+    return units_.Value(Quantity::HeatFlow, btuh, width, 0, unit);
+}
+
+std::string ReportRows::Fitted(const std::function<std::string(const std::string&)>& make,
+                               const std::string& field, int32_t room) {
+    // Trailing blanks take no room: the next text, drawn after, covers their cells.
+    const auto visibleWidth = [this](std::string text) {
+        text.erase(text.find_last_not_of(' ') + 1);
+        return Width(text);
+    };
+    std::string text = make(field);
+    for (std::size_t kept = field.size(); kept > 0 && visibleWidth(text) > room; --kept) {
+        std::string cut = field.substr(0, kept - 1);
+        cut.erase(cut.find_last_not_of(' ') + 1);
+        text = make(cut + '\x85'); // the Windows-1252 ellipsis
+    }
+    return text;
+}
+
+void ReportRows::AtFitted(int32_t x, int32_t y,
+                          const std::function<std::string(const std::string&)>& make,
+                          const std::string& field, int32_t limit) {
+    At(x, y, Fitted(make, field, limit - x - Width(" ")));
+}
+
 int32_t ReportRows::Y(int32_t offset, int32_t base) const {
     return (n + offset) * lineHeight_ + base;
 }

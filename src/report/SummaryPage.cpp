@@ -5,6 +5,7 @@
 #include "calc/Totals.h"
 #include "equipment/UnitCheck.h"
 #include "job/FixedText.h"
+#include "report/RowFit.h"
 
 #include <algorithm>
 #include <map>
@@ -15,21 +16,23 @@ namespace {
 
 constexpr int LabelX = 2;
 constexpr int LoadX = 86;
+// Passed for a text that carries a name or description: it may be cut where it runs into the next.
+constexpr bool MayCut = true;
 
 class PageWriter {
 public:
     explicit PageWriter(UnitSystem units) : q(units) {}
     const QuantityText q; // numbers with their units in the page's unit system
 
-    void Left(int x, int y, SummaryFont font, std::string text) {
-        page_.push_back({x, y, SummaryAlign::Left, font, std::move(text)});
+    void Left(int x, int y, SummaryFont font, std::string text, bool mayCut = false) {
+        page_.push_back({x, y, SummaryAlign::Left, font, std::move(text), 0, mayCut});
     }
     void Right(int x, int y, SummaryFont font, std::string text) {
         page_.push_back({x, y, SummaryAlign::Right, font, std::move(text)});
     }
     // A heading-font row: label at the left, "%12li btuh" (or watts) at the right.
-    void LoadRow(int y, std::string label, long load) {
-        Left(LabelX, y, SummaryFont::Heading, std::move(label));
+    void LoadRow(int y, std::string label, long load, bool mayCut = false) {
+        Left(LabelX, y, SummaryFont::Heading, std::move(label), mayCut);
         Right(LoadX, y, SummaryFont::Heading, Heat(load, 12));
     }
     std::string Heat(double btuh, int width, const char* unit = "btuh") const {
@@ -37,18 +40,6 @@ public:
     }
     std::string Temp(int32_t fahrenheit, int width) const {
         return q.Value(Quantity::Temperature, fahrenheit, width, 0, "F");
-    }
-    // A right-aligned header value: an SI value is wider than its imperial field, so it drops
-    // the field's leading blanks, and a temperature the blank before its degree sign, rather
-    // than reach the label left of it.
-    void RightValue(int x, int y, std::string text) {
-        if (q.Metric()) {
-            text.erase(0, text.find_first_not_of(' '));
-            const auto degrees = text.find(" \xB0");
-            if (degrees != std::string::npos)
-                text.erase(degrees, 1);
-        }
-        Right(x, y, SummaryFont::Heading, std::move(text));
     }
     std::string Feet(double feet) const { return q.Value(Quantity::Length, feet, 6, 2, "ft"); }
     void Detail(int y, std::string text) { Left(LabelX, y, SummaryFont::Detail, std::move(text)); }
@@ -63,29 +54,42 @@ private:
     SummaryPage page_;
 };
 
+// Where the header's figures end. An SI temperature or length is wider than its imperial field,
+// so it ends further right, clear of the label before it.
+struct HeaderColumns {
+    int temperature;
+    int length;
+};
+
+HeaderColumns HeaderColumnsFor(const QuantityText& q) {
+    return q.Metric() ? HeaderColumns{28, 56} : HeaderColumns{26, 55};
+}
+
 void HeaderRows(PageWriter& w, const TJobHeader& h, const TSubmitter& submitter) {
     const auto H = SummaryFont::Heading;
-    w.Left(2, 1, H,
-           Format("Job: %s    Customer: %s ", GetText(h.jobName).c_str(),
-                  GetText(h.customer).c_str()));
+    const HeaderColumns end = HeaderColumnsFor(w.q);
+    w.Left(
+        2, 1, H,
+        Format("Job: %s    Customer: %s ", GetText(h.jobName).c_str(), GetText(h.customer).c_str()),
+        MayCut);
     w.Left(72, 1, H, Format("Date: %s", GetText(h.jobDate).c_str()));
     w.Left(4, 2, H, "Design Ambient");
-    w.RightValue(26, 2, w.Temp(h.designAmbient, 4));
+    w.Right(end.temperature, 2, H, w.Temp(h.designAmbient, 4));
     w.Left(34, 2, H, "Length No/So");
-    w.RightValue(55, 2, w.Feet(h.length));
+    w.Right(end.length, 2, H, w.Feet(h.length));
     w.Left(64, 2, H, "Run Hours");
     w.Right(80, 2, H, Format("%4i", h.runHours));
     w.Left(4, 3, H, "Box Temperature");
-    w.RightValue(26, 3, w.Temp(h.boxTemp, 4));
+    w.Right(end.temperature, 3, H, w.Temp(h.boxTemp, 4));
     w.Left(34, 3, H, "Width Ea/We");
-    w.RightValue(55, 3, w.Feet(h.width));
+    w.Right(end.length, 3, H, w.Feet(h.width));
     w.Left(64, 3, H, "Rel Hum");
     w.Right(82, 3, H, Format("%4i %%", h.boxRelHum));
     w.Left(34, 4, H, "Height");
-    w.RightValue(55, 4, w.Feet(h.height));
+    w.Right(end.length, 4, H, w.Feet(h.height));
     w.Left(64, 4, H, "Safety");
     w.Right(82, 4, H, Format("%4i %%", h.safetyFactor));
-    w.Left(2, 5, H, Format("submitted by: %s", GetText(submitter.companyName).c_str()));
+    w.Left(2, 5, H, Format("submitted by: %s", GetText(submitter.companyName).c_str()), MayCut);
 }
 
 int LoadSummaryRows(PageWriter& w, const JobImage& im) {
@@ -112,7 +116,9 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
     if (t.motorLoad > 0)
         w.LoadRow(
             y++,
-            Format("MOTOR HP LOAD %3i at %s for %3i hrs", im.motors.motorCount,
+            Format(q.Metric() ? "MOTOR LOAD %3i at %s for %3i hrs"
+                              : "MOTOR HP LOAD %3i at %s for %3i hrs",
+                   im.motors.motorCount,
                    q.Value(Quantity::Power, static_cast<double>(im.motors.motorHp), 7, 2, "hp")
                        .c_str(),
                    im.motors.hours),
@@ -133,7 +139,7 @@ int LoadSummaryRows(PageWriter& w, const JobImage& im) {
     if (im.userLoad.userLoad > 0)
         w.LoadRow(y++,
                   Format("USER LOAD  %20s percent", GetText(im.userLoad.userDescription).c_str()),
-                  im.userLoad.userLoad);
+                  im.userLoad.userLoad, MayCut);
     if (t.safetyLoad > 0)
         w.LoadRow(y++, Format("SAFETY LOAD  %2i percent", im.header.safetyFactor), t.safetyLoad);
     return y + 2;
@@ -156,7 +162,8 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
     w.Left(2, y + 1, H, "EQUIPMENT SELECTION");
     w.Left(2, y + 2, H,
            Format("Unit: %3i ea %8s %20s", u.unitCount, GetText(u.unitBrand).c_str(),
-                  GetText(u.unitModel).c_str()));
+                  GetText(u.unitModel).c_str()),
+           MayCut);
     w.Left(2, y + 3, D,
            Format("%s @ %5.2f run hours   %s ambient  %s suction",
                   w.Heat(u.unitCapacity, 10).c_str(), static_cast<double>(u.unitRunHours),
@@ -180,7 +187,8 @@ int EquipmentRows(PageWriter& w, const JobImage& im, const EquipmentState& state
                 "Coil: %3i ea %s %s  %s TD  %s defrost %s ", c.coilCount,
                 GetText(c.coilBrand).c_str(), GetText(c.coilModel).c_str(),
                 q.Tagged(Quantity::TempDifference, static_cast<double>(c.coilTD), 5, 2, 2).c_str(),
-                GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()));
+                GetText(c.defrostType).c_str(), GetText(c.coilStyle).c_str()),
+            MayCut);
     }
     return last + 1 + 3;
 }
@@ -201,14 +209,14 @@ int InfiltrationRows(PageWriter& w, const JobImage& im, int y) {
     } else {
         const TAirVelocityEntry& v = im.airVelocityEntry;
         const std::string temp = w.Temp(v.infiltratingTemp, 3);
+        const int doorWidth = q.Metric() ? 0 : 7; // SI names the sizes instead of padding them
         w.Detail(y++,
                  Format("Air Velocity Method  %s @ %3iRH%% ", temp.c_str(), v.infiltratingRelHum));
         w.Detail(y++,
-                 Format(q.Metric() ? "%3d Doors:%s m W  %s m H  %3i open/Min"
+                 Format(q.Metric() ? "%3d Doors: width %s m  height %s m  %3i open/Min"
                                    : "%3d Doors:%s W  %s H  %3i open/Min",
-                        v.doorCount,
-                        q.Number(Quantity::Length, static_cast<double>(v.doorWidth), 7, 2).c_str(),
-                        q.Number(Quantity::Length, static_cast<double>(v.doorHeight), 7, 2).c_str(),
+                        v.doorCount, q.Number(Quantity::Length, v.doorWidth, doorWidth, 2).c_str(),
+                        q.Number(Quantity::Length, v.doorHeight, doorWidth, 2).c_str(),
                         v.openMinutes));
         w.Detail(y++, Format("%s @ %3i RH%% %2i protDev", temp.c_str(), v.infiltratingRelHum,
                              v.deviceEfficiency));
@@ -236,9 +244,7 @@ SurfaceRow MakeSurfaceRow(const QuantityText& q, int index, const TSurface& s) {
     row.text += "  " + q.Value(Quantity::Temperature, s.adjacentTemp, 5, 0, "F");
     row.ends[1] = static_cast<int>(row.text.size());
     row.text += Format(" %c  ", s.sunAllowance > 0 ? '*' : ' ') +
-                q.Number(s.factorKind == 'K' ? Quantity::KFactor : Quantity::UFactor,
-                         static_cast<double>(s.factor), 6, 2) +
-                s.factorKind;
+                q.Factor(static_cast<double>(s.factor), s.factorKind, 6);
     row.ends[2] = static_cast<int>(row.text.size());
     row.text += " " + q.Number(Quantity::HeatFlow, s.hourlyGain, 11, 0);
     row.ends[3] = static_cast<int>(row.text.size());
@@ -275,7 +281,7 @@ void ProductRows(PageWriter& w, const JobImage& im, int y) {
         if (p.slotLoad <= 0)
             continue;
         ++y;
-        w.Left(2, y, H, GetText(p.productName));
+        w.Left(2, y, H, GetText(p.productName), MayCut);
         w.Right(50, y, H,
                 Format(" in at %s %3i hr/pd",
                        q.Value(Quantity::Temperature, p.enteringTemp, 3, 0, "deg F").c_str(),
@@ -341,34 +347,83 @@ SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& su
     return BuildSummaryPage(job, state, submitter, units);
 }
 
-std::string SummaryAsText(const SummaryPage& page) {
-    // On the grid a detail character is one column.
-    struct Span {
-        int start;
-        std::string text;
-    };
-    std::map<int, std::vector<Span>> spans;
-    for (const SummaryItem& item : page) {
-        const int width = static_cast<int>(item.text.size());
-        const int anchor = item.x + item.detailChars;
-        const int start = item.align == SummaryAlign::Left ? anchor : std::max(0, anchor - width);
-        spans[item.y].push_back({start, item.text});
-    }
-    std::map<int, std::string> rows;
-    for (auto& [y, row] : spans) {
-        std::stable_sort(row.begin(), row.end(),
-                         [](const Span& a, const Span& b) { return a.start < b.start; });
-        std::string& line = rows[y];
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            std::string text = row[i].text;
-            if (i + 1 < row.size() && row[i + 1].start > row[i].start)
-                text.resize(std::min<std::size_t>(
-                    text.size(), static_cast<std::size_t>(row[i + 1].start - row[i].start - 1)));
-            const auto start = static_cast<std::size_t>(row[i].start);
-            if (line.size() < start + text.size())
-                line.resize(start + text.size(), ' ');
-            line.replace(start, text.size(), text);
+namespace {
+
+// Where the visible part of a text starts and ends: its first and one past its last character
+// that is not a blank (both 0 for a blank text).
+struct Visible {
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+Visible VisiblePart(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return {first, text.find_last_not_of(' ') + 1};
+}
+
+// The text cut so that its visible part takes no more than `room` columns, the last one the
+// ellipsis; blanks before the ellipsis go.
+std::string CutToRoom(const std::string& text, std::size_t first, std::size_t room) {
+    std::string cut = text.substr(0, first + (room > 0 ? room - 1 : 0));
+    cut.erase(std::max(cut.find_last_not_of(' ') + 1, first));
+    return cut + Ellipsis1252;
+}
+
+} // namespace
+
+std::vector<GridText> SummaryGrid(const SummaryPage& page) {
+    std::map<int, std::vector<std::size_t>> rows;
+    for (std::size_t i = 0; i < page.size(); ++i)
+        rows[page[i].y].push_back(i);
+    std::vector<GridText> grid;
+    for (const auto& [y, items] : rows) {
+        std::vector<GridText> texts;
+        std::vector<RowText> spans;
+        for (const std::size_t index : items) {
+            const SummaryItem* item = &page[index];
+            // On the grid a detail character is one column.
+            const int width = static_cast<int>(item->text.size());
+            const int anchor = item->x + item->detailChars;
+            const int column =
+                item->align == SummaryAlign::Left ? anchor : std::max(0, anchor - width);
+            const Visible visible = VisiblePart(item->text);
+            texts.push_back({index, y, column, item->text});
+            spans.push_back({column + static_cast<int>(visible.first),
+                             column + static_cast<int>(visible.end), item->mayCut});
         }
+        const std::vector<RowFit> fits = FitRow(spans, 1);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            GridText& text = texts[i];
+            text.moved = fits[i].shift;
+            text.column += fits[i].shift;
+            const Visible visible = VisiblePart(text.text);
+            const int start = spans[i].start + fits[i].shift;
+            if (spans[i].end + fits[i].shift > fits[i].limit) {
+                text.text = CutToRoom(text.text, visible.first,
+                                      static_cast<std::size_t>(fits[i].limit - start));
+                text.cut = true;
+            }
+        }
+        std::stable_sort(texts.begin(), texts.end(),
+                         [](const GridText& a, const GridText& b) { return a.column < b.column; });
+        grid.insert(grid.end(), texts.begin(), texts.end());
+    }
+    return grid;
+}
+
+std::string SummaryAsText(const SummaryPage& page) {
+    std::map<int, std::string> rows;
+    for (const GridText& text : SummaryGrid(page)) {
+        std::string& line = rows[text.row];
+        const auto column = static_cast<std::size_t>(text.column);
+        if (line.size() < column + text.text.size())
+            line.resize(column + text.text.size(), ' ');
+        // Only the visible part is written: a text's blanks never cover its neighbour.
+        const Visible visible = VisiblePart(text.text);
+        line.replace(column + visible.first, visible.end - visible.first, text.text, visible.first,
+                     visible.end - visible.first);
     }
     std::string text;
     int line = 0;

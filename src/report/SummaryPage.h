@@ -22,6 +22,9 @@ struct SummaryItem {
     // Detail-font characters right of column x: a heading over a column of detail rows stands
     // where that column is, whatever the two fonts' widths.
     int detailChars = 0;
+    // A text that carries a name or description the user or a table supplies: where it would run
+    // into the next text of its row it is cut and ends in an ellipsis. No other text is cut.
+    bool mayCut = false;
 };
 
 using SummaryPage = std::vector<SummaryItem>;
@@ -35,6 +38,23 @@ SummaryPage RefreshSummary(Job& job, EquipmentState& state, const TSubmitter& su
 SummaryPage BuildSummaryPage(const Job& job, const EquipmentState& state,
                              const TSubmitter& submitter, UnitSystem units = UnitSystem::Imperial);
 
-// The page on a text grid, one line per row (for the command-line tool). A text that would run
-// into the next text of its row is cut a column before it.
+// The Windows-1252 ellipsis that ends a cut text.
+inline constexpr char Ellipsis1252 = '\x85';
+
+// One text of the page as the text grid shows it.
+struct GridText {
+    std::size_t item = 0; // the page's item it shows
+    int row = 0;
+    int column = 0;   // where the text, with its leading blanks, starts
+    std::string text; // as shown: whole, or cut and ending in the ellipsis
+    bool cut = false;
+    int moved = 0; // columns moved right to keep a blank before it
+};
+
+// The page on a text grid, a character a column. Texts of a row keep at least one blank between
+// them: a text that may be cut ends a column before the next one, any other text that would come
+// closer moves the next one right.
+std::vector<GridText> SummaryGrid(const SummaryPage& page);
+
+// The grid as text, one line per row (for the command-line tool).
 std::string SummaryAsText(const SummaryPage& page);

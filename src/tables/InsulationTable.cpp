@@ -20,6 +20,14 @@ std::string InsulationFactorIn(const InsulationListRow& row, UnitSystem units) {
     return text;
 }
 
+InsulationFactorColumn FactorColumnIn(UnitSystem units) {
+    if (units == UnitSystem::Imperial)
+        return {"Factor", 8};
+    const std::string title = std::string("Factor  K: ") + UnitSymbol(Quantity::KFactor, units) +
+                              "  U: " + UnitSymbol(Quantity::UFactor, units);
+    return {title, static_cast<int>(title.size())};
+}
+
 InsulationRecord ReadInsulationRecord(const Table& insul) {
     InsulationRecord record;
     record.name = insul.f4str("INSULATION");

@@ -35,6 +35,14 @@ std::string FormatInsulationFactor(double factor, char kind);
 // K-factor or W/(m2.K) for a U-factor, "%6.3f %c".
 std::string InsulationFactorIn(const InsulationListRow& row, UnitSystem units);
 
+// The lists' factor column: its title and width in characters. "Factor" in imperial units; in SI
+// the title names the unit of each kind, as the column holds K- and U-factors alike.
+struct InsulationFactorColumn {
+    std::string title;
+    int width = 8;
+};
+InsulationFactorColumn FactorColumnIn(UnitSystem units);
+
 InsulationRecord ReadInsulationRecord(const Table& insul);
 
 // Every record in name order, read from the top to the bottom of the "INSUL" order.

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 namespace {
 
 // 1000 lb of a bulk product: freezes at 28 F, 0.9 / 0.45 BTU/lb F, 100 BTU/lb latent.
@@ -215,6 +219,45 @@ TEST(ProductSlots, ClearingKeepsTheEnteringTemperature) {
     EXPECT_EQ(+p.latentHeat, 0);
     EXPECT_DOUBLE_EQ(+p.specHeatAbove, 0.0);
     EXPECT_EQ(GetText(p.pkgSize), "       ");
+}
+
+} // namespace
+
+namespace {
+
+std::string SourceFile(const char* name) {
+    std::ifstream in(std::string(QUELBOX_SOURCE_DIR) + "/" + name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The worked example of the product help page and the README: 2000 lb at 0.90 BTU/lb F from 50 F
+// into a 35 F cooler is 27000 BTU; a 24-hour pull-down with 16 run hours is entered as 16 hours
+// to give the worksheet's 27000 / 16, not 27000 / 24.
+TEST(ProductLoad, PullDownHoursCountAsHoursOfEquipmentRunAsTheHelpShows) {
+    struct Entered {
+        int pulldownHours;
+        int32_t load;
+        const char* documented;
+    };
+    for (const Entered e : {Entered{24, 1125, "27000 / 24 = 1125 BTUH"},
+                            Entered{16, 1687, "27000 / 16 = 1687 BTUH"}}) {
+        Job job = MakeBox(10, 10, 8, 35);
+        job.image.header.runHours = 16;
+        ResetProducts(job.image, 35);
+        TProductSlot& p = job.image.products[0];
+        p.calcFlag = 1;
+        p.freezePoint = 30;
+        p.specHeatAbove = 0.9;
+        p.enteringTemp = 50;
+        p.quantity = 2000;
+        p.productWeight = 2000;
+        p.pulldownHours = e.pulldownHours;
+        EXPECT_EQ(ComputeProductLoads(job.image), e.load);
+        for (const char* document : {"help/loads.html", "README.md"})
+            EXPECT_NE(SourceFile(document).find(e.documented), std::string::npos) << document;
+    }
+    EXPECT_NE(SourceFile("help/loads.html").find("Entered with 16 pull-down hours"),
+              std::string::npos);
 }
 
 } // namespace

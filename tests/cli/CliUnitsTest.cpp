@@ -44,7 +44,7 @@ TEST_F(CliUnits, SummaryInSiIsUtf8AndImperialIsAsBefore) {
     const CliRun si =
         RunCli("summary " + dir.File("sample.kvj") + " --dir " + dir.Path() + " --units si");
     ASSERT_EQ(si.status, 0) << si.out;
-    EXPECT_THAT(si.out, HasSubstr("32.2\xC2\xB0"
+    EXPECT_THAT(si.out, HasSubstr("32.2 \xC2\xB0"
                                   "C")); // 90 F, the degree sign in UTF-8
     EXPECT_THAT(si.out,
                 HasSubstr("TOTAL LOAD CALCULATION: " + std::string(12 - Watts(total).size(), ' ') +

@@ -81,6 +81,14 @@ double HalfStep(int decimals) {
     return 0.5 * std::pow(10.0, -decimals);
 }
 
+// A load the imperial text gives in BTU per hour and the SI text in kW.
+bool KilowattLoad(const Figure& imperial, const Figure& si) {
+    std::string unit = imperial.unit;
+    for (char& c : unit)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return si.unit == "kW" && unit == "btuh";
+}
+
 } // namespace
 
 std::vector<std::string> MetricFigureErrors(const std::string& imperial, const std::string& si,
@@ -99,7 +107,10 @@ std::vector<std::string> MetricFigureErrors(const std::string& imperial, const s
             quantity = columns[i];
         double expected = from[i].value;
         double tolerance = HalfStep(to[i].decimals) + 1e-9;
-        if (quantity) {
+        if (KilowattLoad(from[i], to[i])) {
+            expected = ToSi(Quantity::HeatFlow, from[i].value) / 1000.0;
+            tolerance += SiFactor(Quantity::HeatFlow) / 1000.0 * HalfStep(from[i].decimals);
+        } else if (quantity) {
             expected = ToSi(*quantity, from[i].value);
             tolerance += SiFactor(*quantity) * HalfStep(from[i].decimals);
         } else if (to[i].decimals != from[i].decimals) {

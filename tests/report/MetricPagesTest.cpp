@@ -164,9 +164,11 @@ Span GridSpan(const SummaryItem& item) {
                                             : Span{anchor - width, anchor};
 }
 
-// Where a report text lies, at the recording surface's 100 units a character.
+// Where a report text lies, at the recording surface's width of a character: half the font's
+// character height.
 Span PageSpan(const DrawnText& text) {
-    const int width = 100 * static_cast<int>(text.text.size());
+    const int advance = text.points * 1000 / 72 / 2;
+    const int width = advance * static_cast<int>(text.text.size());
     return text.right ? Span{text.x - width, text.x} : Span{text.x, text.x + width};
 }
 

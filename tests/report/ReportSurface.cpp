@@ -1,6 +1,8 @@
 #include "ReportSurface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 const DrawnText* DrawnPage::Find(const std::string& prefix) const {
     for (const DrawnText& t : texts) {
@@ -54,7 +56,9 @@ bool ReportSurface::DrawText(const PageRect& box, std::string_view text, TextAli
 }
 
 TextSize ReportSurface::GetTextExtent(std::string_view text) {
-    return {static_cast<std::int32_t>(text.size()) * 100, drawn.lineHeight};
+    // Half the character height a character: about Arial's average advance.
+    const std::int32_t advance = std::max<std::int32_t>(1, std::abs(current.height) / 2);
+    return {static_cast<std::int32_t>(text.size()) * advance, drawn.lineHeight};
 }
 
 bool ReportSurface::Rectangle(const PageRect&) {

@@ -1,7 +1,7 @@
 #pragma once
 // A page surface that keeps what the report draws in Form coordinates (x right, y down, from
-// the Form origin), with the font in force. Text is 100 units a character wide; "A" (every
-// text) is `lineHeight` high.
+// the Form origin), with the font in force. A character is half the font's character height wide
+// (69 units at 10 points); "A" (every text) is `lineHeight` high.
 
 #include "formlib/Surface.h"
 

@@ -1,4 +1,5 @@
 #include "report/SummaryPage.h"
+#include "ReportTestJob.h"
 #include "cli/SampleJob.h"
 #include "job/FixedText.h"
 
@@ -270,6 +271,62 @@ TEST(SummaryPage, TextGridCutsATextBeforeTheNextOneOfItsRow) {
     ASSERT_NE(total, std::string::npos);
     EXPECT_EQ(line.find("submitted by: WESTERN MOUNTAIN"), 2u);
     EXPECT_EQ(line[total - 1], ' ');
+}
+
+struct HeaderCase {
+    UnitSystem units;
+    int32_t boxTemp;
+    const char* shown; // the box temperature as the row shows it, a blank before it
+};
+
+class SummaryHeader : public testing::TestWithParam<HeaderCase> {};
+
+// "Box Temperature" keeps its last letter and a blank before the figure; a temperature keeps the
+// blank before its unit as everywhere else.
+TEST_P(SummaryHeader, BoxTemperatureLabelStaysWhole) {
+    const HeaderCase& c = GetParam();
+    ReportFixture f;
+    f.job.image.header.boxTemp = c.boxTemp;
+    const std::string line =
+        GridLine(SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter, c.units)), "Box Temp");
+    EXPECT_NE(line.find(std::string("Box Temperature ") + c.shown), std::string::npos) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(ImperialAndSi, SummaryHeader,
+                         testing::Values(HeaderCase{UnitSystem::Imperial, 35, "  35 F"},
+                                         HeaderCase{UnitSystem::Imperial, -50, " -50 F"},
+                                         HeaderCase{UnitSystem::Metric, 35,
+                                                    "  1.7 \xB0"
+                                                    "C"},
+                                         HeaderCase{UnitSystem::Metric, 15,
+                                                    " -9.4 \xB0"
+                                                    "C"},
+                                         HeaderCase{UnitSystem::Metric, 14,
+                                                    "-10.0 \xB0"
+                                                    "C"},
+                                         HeaderCase{UnitSystem::Metric, -50,
+                                                    "-45.6 \xB0"
+                                                    "C"}));
+
+TEST(SummaryHeader, LengthLabelKeepsItsLastLetterInBothUnits) {
+    ReportFixture f;
+    for (const double length : {10.0, 399.99}) {
+        f.job.image.header.length = length;
+        for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
+            const std::string line = GridLine(
+                SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter, units)), "Length");
+            EXPECT_NE(line.find("Length No/So "), std::string::npos) << line;
+        }
+    }
+}
+
+TEST(SummaryText, ACutNameEndsInAnEllipsis) {
+    ReportFixture f;
+    SetText(f.submitter.companyName, "WESTERN MOUNTAIN REFRIGERATION");
+    const std::string line =
+        GridLine(SummaryAsText(BuildSummaryPage(f.job, f.state, f.submitter)), "TOTAL LOAD");
+    EXPECT_NE(line.find("submitted by: WESTERN MOUNTAIN\x85 TOTAL LOAD"), std::string::npos)
+        << line;
 }
 
 } // namespace

@@ -54,6 +54,17 @@ TEST(InsulationFactorText, SiFactorFollowsTheKind) {
     EXPECT_EQ(InsulationFactorIn(u, UnitSystem::Metric), " 0.284 U"); // 0.28391 W/(m2.K)
 }
 
+// A list in SI shows K- and U-factors in one column: its title names the unit of each kind, and the
+// column is wide enough for the title.
+TEST(InsulationFactorText, SiColumnTitleNamesTheUnitOfEachKind) {
+    const InsulationFactorColumn imperial = FactorColumnIn(UnitSystem::Imperial);
+    EXPECT_EQ(imperial.title, "Factor");
+    EXPECT_EQ(imperial.width, 8);
+    const InsulationFactorColumn si = FactorColumnIn(UnitSystem::Metric);
+    EXPECT_EQ(si.title, "Factor  K: W/(m\xB7K)  U: W/(m\xB2\xB7K)");
+    EXPECT_GE(si.width, static_cast<int>(si.title.size()));
+}
+
 TEST_F(Insulation, PickingARowPositionsOnThatRecordOfTheNameOrder) {
     ASSERT_TRUE(GoToInsulationRow(*insul, 2));
     EXPECT_EQ(insul->d4recNo(), 3); // "Odd kind"
