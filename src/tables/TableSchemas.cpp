@@ -96,6 +96,14 @@ const TableSchema& SchemaOf(ReferenceTable table) {
     return CoilsSchema;
 }
 
+const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name) {
+    const std::vector<FieldDefinition>& fields = SchemaOf(table).fields;
+    for (const FieldDefinition& field : fields)
+        if (name == field.name)
+            return field;
+    return fields.front();
+}
+
 bool CheckTableFields(const Table& table, ReferenceTable which, std::string& message) {
     const TableSchema& schema = SchemaOf(which);
     for (const FieldDefinition& definition : schema.fields) {

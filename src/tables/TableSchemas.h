@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ReferenceTable { Insul, Product, Units, Coils };
@@ -22,6 +23,9 @@ struct TableSchema {
 };
 
 const TableSchema& SchemaOf(ReferenceTable table);
+
+// The definition of field `name` of `table`; the first field when it has none of that name.
+const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name);
 
 // Field numbers the unit search reads by number: BTUA (80 F ambient) is field 2, BTUK (130 F)
 // field 12.
