@@ -142,7 +142,9 @@ bool ScratchFile::renameOver(const std::string& target) {
         return false;
     path_.clear();
     forget();
-    // The file is the target now: writers that lock the target must not find it held.
+    // The file is the target now: writers that lock the target must not find it held, though
+    // the writer's descriptor of it may still be open.
+    ::flock(lockFd_, LOCK_UN);
     ::close(lockFd_);
     lockFd_ = -1;
     return true;
