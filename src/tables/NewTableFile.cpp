@@ -41,6 +41,14 @@ NewTableFile::NewTableFile(const std::vector<FieldDefinition>& fields) {
     bytes_[29] = WindowsAnsiDriver;
 }
 
+void NewTableFile::reserve(std::size_t records) {
+    bytes_.reserve(bytes_.size() + records * static_cast<std::size_t>(recordLength_) + 1);
+}
+
+void NewTableFile::release() {
+    std::string().swap(bytes_);
+}
+
 void NewTableFile::add(std::string_view record) {
     bytes_.append(record);
     ++count_;

@@ -14,6 +14,11 @@ class NewTableFile {
 public:
     explicit NewTableFile(const std::vector<FieldDefinition>& fields);
 
+    // Room for `records` more records, so that adding them moves no bytes.
+    void reserve(std::size_t records);
+    // Gives the memory back once the file's bytes are written; no record may be read after.
+    void release();
+
     int recordLength() const { return recordLength_; }
     std::size_t count() const { return count_; }
     // Adds a record: the deletion mark and every field's text, recordLength() bytes.

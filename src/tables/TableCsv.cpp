@@ -372,6 +372,11 @@ CheckedTableCsv CheckTableCsv(ReferenceTable which, std::string bytes, const Csv
         ++checked.problems;
         sink({line, "", reason});
     };
+    // Room for as many records as the text can hold (a line, and a byte for each field, per
+    // record), so that they are never copied while they grow.
+    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                                   std::count(bytes.begin(), bytes.end(), '\r'));
+    checked.records.reserve(std::min(lineEnds + 1, bytes.size() / schema.fields.size() + 1));
     CsvReader reader(bytes, separator);
     CsvRecord record;
     if (!reader.Next(record)) {

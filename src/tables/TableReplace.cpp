@@ -70,9 +70,12 @@ FileResult ReplaceReferenceTable(const std::string& path, ReferenceTable which,
     }
     const std::size_t count = records.count();
     const std::string_view bytes = records.finish();
+    // Once written the bytes are no longer needed: opening the new table takes memory of its own.
     const std::string failed = ReplaceFileAtomically(
-        path, bytes.data(), bytes.size(),
-        [which, count](const std::string& written) { return CheckWritten(written, which, count); });
+        path, bytes.data(), bytes.size(), [which, count, &records](const std::string& written) {
+            records.release();
+            return CheckWritten(written, which, count);
+        });
     if (failed.empty())
         return FileResult::Success();
     return FileResult::Failure("Cannot write " + path + ": " + Reason(failed) +

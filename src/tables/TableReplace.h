@@ -14,7 +14,8 @@
 // FIFO, a device, a folder or a read-only file), naming the path; empty when it may be tried.
 std::string TableTargetRefusal(const std::string& path);
 
-// Writes `records` as the complete table `which` at `path`. A table another program holds locked
-// is not replaced. The message names the file and the reason.
+// Writes `records` as the complete table `which` at `path`, and gives their memory back once
+// they are written. A table another program holds locked is not replaced. The message names the
+// file and the reason.
 FileResult ReplaceReferenceTable(const std::string& path, ReferenceTable which,
                                  NewTableFile& records);
