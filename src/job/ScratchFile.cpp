@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,10 +98,23 @@ std::unique_ptr<ScratchFile> ScratchFile::Create(const std::string& folder) {
     InstallSignalHandlers();
     std::unique_ptr<ScratchFile> file(new ScratchFile);
     file->path_ = folder + "/" + NamePrefix + std::string(RandomPartLength, 'X');
+    // A signal that comes while the file is made waits until the handler knows its name.
+    sigset_t ending;
+    sigset_t before;
+    sigemptyset(&ending);
+    for (const int signal : EndingSignals)
+        sigaddset(&ending, signal);
+    ::pthread_sigmask(SIG_BLOCK, &ending, &before);
     file->fd_ = ::mkostemp(file->path_.data(), O_CLOEXEC);
-    if (file->fd_ < 0)
+    const int error = errno;
+    if (file->fd_ >= 0)
+        file->slot_ = Register(file->path_);
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (file->fd_ < 0) {
+        file->path_.clear(); // nothing was made
+        errno = error;
         return nullptr;
-    file->slot_ = Register(file->path_);
+    }
     // A second descriptor of the same open file keeps the lock once the writer's is closed.
     file->lockFd_ = ::fcntl(file->fd_, F_DUPFD_CLOEXEC, 0);
     if (file->lockFd_ < 0 || ::flock(file->lockFd_, LOCK_EX | LOCK_NB) != 0) {
