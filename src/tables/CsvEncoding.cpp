@@ -3,7 +3,7 @@
 #include "tables/Windows1252Text.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <iconv.h>
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr std::string_view Utf16LeMark = "\xFF\xFE";
 constexpr std::string_view Utf16BeMark = "\xFE\xFF";
 // Enough of the start of a file to tell UTF-16 by its NUL bytes.
 constexpr std::size_t SampleSize = 512;
-constexpr char32_t Replacement = 0xFFFD;
+constexpr std::string_view Replacement = "\xEF\xBF\xBD"; // U+FFFD
 
 enum class Utf16Order { None, LittleEndian, BigEndian };
 
@@ -36,50 +36,31 @@ Utf16Order GuessUtf16(std::string_view bytes) {
     return Utf16Order::None;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// UTF-16 to UTF-8; a lone surrogate or an odd last byte becomes U+FFFD, which no table text
-// takes.
+// UTF-16 to UTF-8 through iconv; a unit that is no character (a lone surrogate, an odd last
+// byte) becomes U+FFFD, which no table text takes.
 std::string Utf16ToUtf8(std::string_view bytes, Utf16Order order) {
-    const auto unit = [&bytes, order](std::size_t at) {
-        const auto first = static_cast<unsigned char>(bytes[at]);
-        const auto second = static_cast<unsigned char>(bytes[at + 1]);
-        return static_cast<char16_t>(order == Utf16Order::LittleEndian ? first | second << 8
-                                                                       : first << 8 | second);
-    };
     std::string out;
-    out.reserve(bytes.size() / 2);
-    std::size_t at = 0;
-    for (; at + 1 < bytes.size(); at += 2) {
-        const char16_t high = unit(at);
-        if (high >= 0xD800 && high <= 0xDBFF && at + 3 < bytes.size()) {
-            const char16_t low = unit(at + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((char32_t{high} - 0xD800) << 10) + (low - 0xDC00));
-                at += 2;
-                continue;
-            }
+    const iconv_t convert =
+        ::iconv_open("UTF-8", order == Utf16Order::LittleEndian ? "UTF-16LE" : "UTF-16BE");
+    if (convert == reinterpret_cast<iconv_t>(-1))
+        return out;
+    out.resize(bytes.size() * 2 + 4); // at most three UTF-8 bytes for every two of UTF-16
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* to = out.data();
+    std::size_t toLeft = out.size();
+    while (inLeft > 0 &&
+           ::iconv(convert, &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1)) {
+        const std::size_t skipped = std::min<std::size_t>(inLeft, 2);
+        in += skipped;
+        inLeft -= skipped;
+        for (char c : Replacement) {
+            *to++ = c;
+            --toLeft;
         }
-        AppendUtf8(out, high >= 0xD800 && high <= 0xDFFF ? Replacement : char32_t{high});
     }
-    if (at < bytes.size())
-        AppendUtf8(out, Replacement);
+    ::iconv_close(convert);
+    out.resize(out.size() - toLeft);
     return out;
 }
 

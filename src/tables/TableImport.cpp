@@ -22,16 +22,6 @@ std::optional<ReferenceTable> ReferenceTableNamed(const std::string& name) {
 
 namespace {
 
-const char* KindOf(mode_t mode) {
-    if (S_ISDIR(mode))
-        return "a directory";
-    if (S_ISFIFO(mode))
-        return "a FIFO";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "a device";
-}
-
 // Reads the whole CSV file into `text`; otherwise returns the outcome and tells why.
 std::optional<ImportOutcome> ReadCsvFile(const std::string& path, std::uintmax_t limit,
                                          std::string& text, const ImportMessages& messages) {
@@ -41,8 +31,7 @@ std::optional<ImportOutcome> ReadCsvFile(const std::string& path, std::uintmax_t
         return ImportOutcome::Unreadable;
     }
     if (!S_ISREG(info.st_mode)) {
-        messages(path + ": it is " + KindOf(info.st_mode) +
-                 ", not a regular file: name the CSV file itself");
+        messages(path + ": " + ReplaceRefusal(path) + ": name the CSV file itself");
         return ImportOutcome::Unreadable;
     }
     if (static_cast<std::uintmax_t>(info.st_size) > limit) {
