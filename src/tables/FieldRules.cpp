@@ -94,17 +94,9 @@ constexpr std::array CoilsRules{
     Text("BRAND"),
 };
 
-std::size_t IndexOf(ReferenceTable which, const char* field) {
-    const std::span<const FieldRule> rules = FieldRulesOf(which);
-    for (std::size_t i = 0; i < rules.size(); ++i)
-        if (std::strcmp(rules[i].field, field) == 0)
-            return i;
-    return rules.size();
-}
-
 std::optional<double> NumberOf(ReferenceTable which, const RecordFields& record,
                                const char* field) {
-    const std::size_t i = IndexOf(which, field);
+    const std::size_t i = FieldIndexOf(which, field);
     return i < record.numbers.size() ? record.numbers[i] : std::nullopt;
 }
 
@@ -163,11 +155,7 @@ std::span<const FieldRule> FieldRulesOf(ReferenceTable which) {
 }
 
 const FieldRule& FieldRuleOf(ReferenceTable which, std::string_view field) {
-    const std::span<const FieldRule> rules = FieldRulesOf(which);
-    for (const FieldRule& rule : rules)
-        if (field == rule.field)
-            return rule;
-    return rules.front();
+    return FieldRulesOf(which)[FieldIndexOf(which, field)];
 }
 
 std::string NumberFault(const FieldRule& rule, double value) {
@@ -187,7 +175,7 @@ std::string TextFault(const FieldRule& rule, std::string_view text) {
         return {};
     if (text.empty())
         return std::string("empty ") + rule.what;
-    return "\"" + std::string(text) + "\" is too short for a " + rule.what + ": at least " +
+    return "\"" + std::string(text) + "\" is too short: at least " +
            std::to_string(rule.minLength) + " characters";
 }
 

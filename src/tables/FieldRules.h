@@ -43,8 +43,8 @@ struct FieldRule {
     bool (*accepts)(double value) = nullptr;
     const char* refusal = nullptr;
     bool namesValue = false;
-    // Texts, with the blanks at either end removed: at least `minLength` characters (what the
-    // text is called in the message), the first letter stored upper-case when `capitalised`.
+    // Texts, with the blanks at either end removed: at least `minLength` characters (`what` the
+    // text is called when it is empty), the first letter stored upper-case when `capitalised`.
     int minLength = 0;
     const char* what = nullptr;
     bool capitalised = false;

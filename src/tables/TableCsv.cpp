@@ -47,16 +47,9 @@ std::vector<std::size_t> FieldOffsets(const TableSchema& schema) {
 
 // The fields whose texts together must not repeat: a name, or a model within its suction class.
 std::vector<std::size_t> KeyFields(ReferenceTable which) {
-    switch (which) {
-    case ReferenceTable::Insul:
-    case ReferenceTable::Product:
-        return {0};
-    case ReferenceTable::Units:
-        return {0, 12};
-    case ReferenceTable::Coils:
-        break;
-    }
-    return {0, 1};
+    if (which == ReferenceTable::Units || which == ReferenceTable::Coils)
+        return {FieldIndexOf(which, "MODEL"), FieldIndexOf(which, "EVAP")};
+    return {0}; // INSULATION, PRODUCT
 }
 
 // Keys seen so far, each with the line it came from; keys are compared without letter case.
@@ -114,7 +107,7 @@ public:
                const CsvProblemSink& sink, CheckedTableCsv& out)
         : which_(which), schema_(SchemaOf(which)), rules_(FieldRulesOf(which)), charset_(charset),
           mark_(mark), sink_(sink), out_(out), offsets_(FieldOffsets(schema_)),
-          keys_(KeyLength(which)) {
+          keyFields_(KeyFields(which)), keys_(KeyLength(which)) {
         record_.assign(static_cast<std::size_t>(out_.records.recordLength()), ' ');
         values_.numbers.resize(schema_.fields.size());
         values_.texts.resize(schema_.fields.size());
@@ -195,12 +188,16 @@ private:
         sink_({line, std::move(column), std::move(reason)});
     }
 
-    // A cell's text for a message: UTF-8, and not too long.
+    // A cell's text for a message: UTF-8, and not too long (cut between characters).
     std::string Shown(std::string_view cell) const {
-        std::string shown = cell.size() > ShownCellLength
-                                ? std::string(cell.substr(0, ShownCellLength)) + "..."
-                                : std::string(cell);
-        return charset_ == CsvCharset::Utf8 && IsUtf8(shown) ? shown : Utf8From1252(shown);
+        std::string shown(cell);
+        if (shown.size() > ShownCellLength) {
+            std::size_t cut = ShownCellLength;
+            while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80)
+                --cut;
+            shown = shown.substr(0, cut) + "...";
+        }
+        return charset_ != CsvCharset::Windows1252 && IsUtf8(shown) ? shown : Utf8From1252(shown);
     }
 
     void FindStrayBytes(const CsvRecord& row) {
@@ -282,15 +279,15 @@ private:
     // row with faults elsewhere counts too.
     void Unique() {
         key_.clear();
-        for (std::size_t field : KeyFields(which_))
+        for (std::size_t field : keyFields_)
             if (fieldFaults_[field])
                 return;
-        for (std::size_t field : KeyFields(which_))
+        for (std::size_t field : keyFields_)
             key_ += FoldedCase(std::string_view(record_).substr(
                 offsets_[field], static_cast<std::size_t>(schema_.fields[field].width)));
         if (const int earlier = keys_.Add(key_, line_))
             Problem(line_, schema_.fields[0].name,
-                    std::string(KeyFields(which_).size() > 1 ? "model and suction class" : "name") +
+                    std::string(keyFields_.size() > 1 ? "model and suction class" : "name") +
                         " already on line " + std::to_string(earlier));
     }
 
@@ -309,6 +306,7 @@ private:
     RecordFields values_;
     std::vector<bool> cellFaults_;  // per cell of the row: stray bytes
     std::vector<bool> fieldFaults_; // per field: a fault was told
+    std::vector<std::size_t> keyFields_;
     std::string key_;
     KeyIndex keys_;
 };
@@ -440,9 +438,7 @@ std::string DescribeRecords(ReferenceTable which, const CheckedTableCsv& checked
         return text;
     const TableSchema& schema = SchemaOf(which);
     const std::vector<std::size_t> offsets = FieldOffsets(schema);
-    std::size_t evap = 0;
-    while (schema.fields[evap].name != std::string_view("EVAP"))
-        ++evap;
+    const std::size_t evap = FieldIndexOf(which, "EVAP");
     const auto width = static_cast<std::size_t>(schema.fields[evap].width);
     std::map<int, int> perClass;
     for (std::size_t r = 0; r < checked.records.count(); ++r)

@@ -96,12 +96,16 @@ const TableSchema& SchemaOf(ReferenceTable table) {
     return CoilsSchema;
 }
 
-const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name) {
+std::size_t FieldIndexOf(ReferenceTable table, std::string_view name) {
     const std::vector<FieldDefinition>& fields = SchemaOf(table).fields;
-    for (const FieldDefinition& field : fields)
-        if (name == field.name)
-            return field;
-    return fields.front();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (name == fields[i].name)
+            return i;
+    return 0;
+}
+
+const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name) {
+    return SchemaOf(table).fields[FieldIndexOf(table, name)];
 }
 
 bool CheckTableFields(const Table& table, ReferenceTable which, std::string& message) {

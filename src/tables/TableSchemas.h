@@ -5,6 +5,7 @@
 #include "tables/Table.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,9 @@ struct TableSchema {
 
 const TableSchema& SchemaOf(ReferenceTable table);
 
-// The definition of field `name` of `table`; the first field when it has none of that name.
+// The index (from 0) of field `name` of `table`, and its definition; the first field when it
+// has none of that name.
+std::size_t FieldIndexOf(ReferenceTable table, std::string_view name);
 const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name);
 
 // Field numbers the unit search reads by number: BTUA (80 F ambient) is field 2, BTUK (130 F)
