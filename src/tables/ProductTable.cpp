@@ -71,9 +71,10 @@ std::string TrimmedText(std::string_view text) {
 // The record the slot makes, as the table's rules see it.
 RecordFields SlotRecord(const TProductSlot& slot, const std::string& key) {
     const auto text = [](const auto& field) { return TrimmedText(GetText(field)); };
-    return {{std::nullopt, slot.freezePoint, slot.specHeatAbove, slot.specHeatBelow,
-             slot.latentHeat, slot.respHeat, std::nullopt, std::nullopt, slot.grossWeight,
-             slot.pkgWeight, slot.pkgSpecHeat, slot.pkgBtu, slot.calcFlag, std::nullopt,
+    // Packed members are read by value (the unary plus), never bound to a reference.
+    return {{std::nullopt, +slot.freezePoint, +slot.specHeatAbove, +slot.specHeatBelow,
+             +slot.latentHeat, +slot.respHeat, std::nullopt, std::nullopt, +slot.grossWeight,
+             +slot.pkgWeight, +slot.pkgSpecHeat, +slot.pkgBtu, +slot.calcFlag, std::nullopt,
              std::nullopt, std::nullopt, std::nullopt},
             {TrimmedText(key), "", "", "", "", "", text(slot.pkgType), text(slot.pkgSize), "", "",
              "", "", "", text(slot.storeTemp), text(slot.storeRh), text(slot.storeLife),
