@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
         std::cerr << argv[1] << ": not a reference table\n";
         return 1;
     }
-    const ImportResult result = ImportTableCsv(*which, argv[2], argv[3]);
-    for (const std::string& message : result.messages)
-        std::cerr << message << '\n';
+    const ImportResult result = ImportTableCsv(
+        *which, argv[2], argv[3], [](const std::string& message) { std::cerr << message << '\n'; });
     return result.outcome == ImportOutcome::Imported ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
 #include "job/FixedText.h"
+#include "tables/FieldRules.h"
 #include "tables/TableResult.h"
 
 #include <QDialogButtonBox>
@@ -25,9 +26,11 @@
 namespace {
 
 const QString Title = QStringLiteral("Add / Edit Insulation");
-// FACTOR's range; the table keeps three decimals.
-constexpr double HighestFactor = 120.0;
-constexpr int FactorDecimals = 3;
+// FACTOR's range and decimals, as the table's rules give them.
+constexpr double HighestFactor = InsulationFactorRange.high;
+int FactorDecimals() {
+    return FieldDefinitionOf(ReferenceTable::Insul, "FACTOR").decimals;
+}
 
 QString FactorLabel(UnitSystem units, Quantity quantity) {
     if (units == UnitSystem::Imperial)
@@ -53,7 +56,7 @@ TInsulAddDialog::TInsulAddDialog(const TInsulEdit& edit, QWidget* parent, UnitSy
     const std::size_t length = strnlen(edit.name, sizeof edit.name);
     name_ = new QLineEdit(From1252(std::string_view(edit.name, length)), this);
     name_->setObjectName(QStringLiteral("insulation"));
-    name_->setMaxLength(26);
+    name_->setMaxLength(FieldDefinitionOf(ReferenceTable::Insul, "INSULATION").width);
     name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 20);
     const int kFlag = edit.kFlag;
     openedFactor_ = edit.factor;
@@ -61,9 +64,9 @@ TInsulAddDialog::TInsulAddDialog(const TInsulEdit& edit, QWidget* parent, UnitSy
     if (units_ == UnitSystem::Metric) {
         // The SI unit follows the type, so the field takes the widest SI range and the chosen
         // type's range is checked on OK.
-        const SiRange u = ToSiRange(Quantity::UFactor, 0, HighestFactor, FactorDecimals);
-        factor_ =
-            new RealField(QStringLiteral("[#][#][#][.][#][#][#]"), 0, u.high, FactorDecimals, this);
+        const SiRange u = ToSiRange(Quantity::UFactor, 0, HighestFactor, FactorDecimals());
+        factor_ = new RealField(QStringLiteral("[#][#][#][.][#][#][#]"), 0, u.high,
+                                FactorDecimals(), this);
         factor_->setValue(ToSi(openedQuantity_, openedFactor_));
     } else {
         factor_ = new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, HighestFactor, 2, this);
@@ -104,7 +107,7 @@ void TInsulAddDialog::typeChanged() {
 
 void TInsulAddDialog::confirm() {
     if (units_ == UnitSystem::Metric) {
-        const SiRange range = ToSiRange(chosenQuantity(), 0, HighestFactor, FactorDecimals);
+        const SiRange range = ToSiRange(chosenQuantity(), 0, HighestFactor, FactorDecimals());
         factor_->setRange(range.low, range.high);
     }
     if (CheckFieldRanges(this, {factor_}))
@@ -121,7 +124,7 @@ TInsulEdit TInsulAddDialog::edit() const {
     } else if (factor_->text() == openedText_ && chosenQuantity() == openedQuantity_) {
         e.factor = openedFactor_;
     } else {
-        const double scale = std::pow(10.0, FactorDecimals);
+        const double scale = std::pow(10.0, FactorDecimals());
         e.factor =
             std::clamp(std::round(FromSi(chosenQuantity(), factor_->value()) * scale) / scale, 0.0,
                        HighestFactor);

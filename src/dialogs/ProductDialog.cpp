@@ -5,6 +5,7 @@
 #include "dialogs/NumberField.h"
 #include "dialogs/Text1252.h"
 #include "dialogs/UnitLabel.h"
+#include "tables/FieldRules.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -47,12 +48,18 @@ TProductPageView::TProductPageView(Table& product, const std::vector<ProductList
       list_(
           new BrowseList(QStringLiteral("Product &List"), {{QStringLiteral("Product"), 32}}, this)),
       units_(units) {
-    enteringTemp_ =
-        Named(new IntField(QStringLiteral("[-][#][#][#]"), -50, 330, this), "enteringTemp");
+    // The product table's freezing points and suggested respiration heats lie in the ranges of
+    // these fields (FieldRules).
+    enteringTemp_ = Named(new IntField(QStringLiteral("[-][#][#][#]"),
+                                       static_cast<int32_t>(ProductTemperatureRange.low),
+                                       static_cast<int32_t>(ProductTemperatureRange.high), this),
+                          "enteringTemp");
     quantity_ = Named(new IntField(Long8, 0, 90000000, this), "quantity");
     pulldown_ = Named(new IntField(QStringLiteral("[-][#][#][#]"), 1, 96, this), "pulldownHours");
     respFactor_ =
-        Named(new RealField(QStringLiteral("[#][#][#][.][#][#]"), 0, 400, 2, this), "respFactor");
+        Named(new RealField(QStringLiteral("[#][#][#][.][#][#]"), RespirationFactorRange.low,
+                            RespirationFactorRange.high, 2, this),
+              "respFactor");
     respWeight_ = Named(new IntField(Long8, 0, 90000000, this), "respWeight");
     listIndex_ =
         Named(new IntField(QStringLiteral("[#][#][#][#][#]"), 0, 32000, this), "listIndex");

@@ -1,5 +1,7 @@
 #include "job/SafeWrite.h"
 
+#include "job/ScratchFile.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -10,8 +12,6 @@
 namespace {
 
 constexpr int MaxLinkHops = 40;
-// Short enough to fit beside any name the folder can hold.
-constexpr const char* TempName = ".quelbox-XXXXXX";
 
 std::string WithError(const char* what, int err) {
     return std::string(what) + " (" + std::strerror(err) + ")";
@@ -130,21 +130,18 @@ std::string ReplaceFileAtomically(const std::string& path, const void* data, std
         return refusal;
 
     const std::string folder = FolderOf(target);
-    std::string temp = folder + "/" + TempName;
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    const std::unique_ptr<ScratchFile> temp = ScratchFile::Create(folder);
+    if (!temp)
         return WithError("cannot create a file in its folder", errno);
-    std::string failed = FillTemp(fd, target, static_cast<const char*>(data), size);
-    if (::close(fd) != 0 && failed.empty())
+    std::string failed = FillTemp(temp->fd(), target, static_cast<const char*>(data), size);
+    if (temp->closeForWriting() != 0 && failed.empty())
         failed = WithError("closing failed", errno);
     if (failed.empty() && check)
-        failed = check(temp);
-    if (failed.empty() && ::rename(temp.c_str(), target.c_str()) != 0)
+        failed = check(temp->path());
+    if (failed.empty() && !temp->renameOver(target))
         failed = WithError("replacing the file failed", errno);
-    if (!failed.empty()) {
-        ::unlink(temp.c_str());
-        return failed;
-    }
+    if (!failed.empty())
+        return failed; // the scratch file is removed with `temp`
     SyncFolder(folder);
     return {};
 }

@@ -21,7 +21,8 @@ FileResult WriteFileAtomically(const std::string& path, const void* data, std::s
 using WrittenFileCheck = std::function<std::string(const std::string& written)>;
 
 // The same as WriteFileAtomically; returns an empty string on success, otherwise the reason
-// without the file's name. `check`, when given, vets the new file before the rename.
+// without the file's name. `check`, when given, vets the new file before the rename; it runs
+// once the bytes are on disk, and `data` is not read after it starts.
 std::string ReplaceFileAtomically(const std::string& path, const void* data, std::size_t size,
                                   const WrittenFileCheck& check = {});
 

@@ -56,6 +56,12 @@ bool InsulationMaintenance::Validate(TInsulEdit& edit) const {
     const double factor = edit.factor;
     if (!InsulationEntryAcceptable(EditName(edit), factor))
         return false;
+    // Stored without the blanks at its ends, as every insulation name is.
+    std::string name = EditName(edit);
+    name.erase(0, name.find_first_not_of(' '));
+    name.erase(name.find_last_not_of(' ') + 1);
+    std::memset(edit.name, 0, sizeof edit.name);
+    std::memcpy(edit.name, name.data(), name.size());
     if (edit.name[0] >= 'a' && edit.name[0] <= 'z')
         edit.name[0] = static_cast<char>(edit.name[0] - 'a' + 'A');
     return true;

@@ -1,8 +1,8 @@
 #include "tables/InsulationTable.h"
 
+#include "tables/FieldRules.h"
 #include "tables/FieldText.h"
 
-#include <cmath>
 #include <cstdio>
 
 std::string FormatInsulationFactor(double factor, char kind) {
@@ -74,10 +74,11 @@ int InsulationRowOf(Table& insul, int32_t recNo) {
 bool InsulationEntryAcceptable(std::string_view name, double factor) {
     name = name.substr(0, name.find('\0'));
     const std::size_t first = name.find_first_not_of(' ');
-    const std::size_t length =
-        first == std::string_view::npos ? 0 : name.find_last_not_of(' ') - first + 1;
-    // FACTOR keeps three decimals: a factor that would be stored as 0.000 gains nothing.
-    return length > 2 && std::round(factor * 1000.0) >= 1.0 && factor <= 120.0;
+    name = first == std::string_view::npos
+               ? std::string_view()
+               : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    return RecordAcceptable(ReferenceTable::Insul,
+                            {{std::nullopt, factor, std::nullopt}, {std::string(name), "", "K"}});
 }
 
 int32_t FindInsulation(Table& insul, std::string_view name) {

@@ -57,8 +57,9 @@ bool GoToInsulationRow(Table& insul, int row);
 // not there.
 int InsulationRowOf(Table& insul, int32_t recNo);
 
-// An entry the table may take: a name of more than 2 characters (leading and trailing blanks do
-// not count) and a factor of at most 120.00 that FACTOR's three decimals store as more than 0.
+// An entry the table may take by the rules of its fields (FieldRules): a name of more than 2
+// characters (leading and trailing blanks do not count) and a factor of at most 120.00 that
+// FACTOR's three decimals store as more than 0.
 bool InsulationEntryAcceptable(std::string_view name, double factor);
 
 // Seeks `name` (blank-padded to 26 characters) in the name order. Returns the record number,

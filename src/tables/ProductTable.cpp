@@ -3,6 +3,7 @@
 #include "calc/Numbers.h"
 #include "calc/ProductLoad.h"
 #include "job/FixedText.h"
+#include "tables/FieldRules.h"
 #include "tables/FieldText.h"
 
 #include <cctype>
@@ -57,9 +58,36 @@ void StorePageInSlot(TProductSlot& slot, const TProductPage& page) {
                 sizeof page);
 }
 
+namespace {
+
+std::string TrimmedText(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The record the slot makes, as the table's rules see it.
+RecordFields SlotRecord(const TProductSlot& slot, const std::string& key) {
+    const auto text = [](const auto& field) { return TrimmedText(GetText(field)); };
+    // Packed members are read by value (the unary plus), never bound to a reference.
+    return {{std::nullopt, +slot.freezePoint, +slot.specHeatAbove, +slot.specHeatBelow,
+             +slot.latentHeat, +slot.respHeat, std::nullopt, std::nullopt, +slot.grossWeight,
+             +slot.pkgWeight, +slot.pkgSpecHeat, +slot.pkgBtu, +slot.calcFlag, std::nullopt,
+             std::nullopt, std::nullopt, std::nullopt},
+            {TrimmedText(key), "", "", "", "", "", text(slot.pkgType), text(slot.pkgSize), "", "",
+             "", "", "", text(slot.storeTemp), text(slot.storeRh), text(slot.storeLife),
+             text(slot.category)}};
+}
+
+} // namespace
+
 bool AppendProductFromSlot(Table& product, const TProductSlot& slot, std::string& key) {
     if (!key.empty())
         key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+    if (!RecordAcceptable(ReferenceTable::Product, SlotRecord(slot, key)))
+        return false;
     product.d4appendStart(0);
     const bool assigned = product.f4assign("PRODUCT", key) == r4success &&
                           product.f4assignDouble("FREEZE", slot.freezePoint) == r4success &&

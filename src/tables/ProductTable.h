@@ -41,8 +41,10 @@ void StorePageInSlot(TProductSlot& slot, const TProductPage& page);
 void LocateProductSlot(Table& product, TProductSlot& slot);
 
 // Adds a record built from the slot, named by `key` whose first letter is upper-cased (the
-// caller seeks with the changed key). Returns false when the table refused the record; a factor
-// too large for its field refuses the whole record rather than store a different number.
+// caller seeks with the changed key). Returns false when the record breaks a rule of the table's
+// fields (FieldRules: a name too short, a negative heat, packaging heavier than the package ...)
+// or the table refused it; a factor too large for its field refuses the whole record rather than
+// store a different number.
 bool AppendProductFromSlot(Table& product, const TProductSlot& slot, std::string& key);
 
 // Copies the current record into the slot (category excepted) and sets productWeight by the

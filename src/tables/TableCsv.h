@@ -2,10 +2,14 @@
 // The CSV form of a reference table, for building the shipped tables and for importing and
 // exporting a table at run time. The first line names the columns (the table's field names, in
 // any order, in any letter case; extra columns are ignored); each further line is one record.
-// Input may be Windows-1252 or UTF-8; export writes UTF-8.
+// Input may be UTF-8, Windows-1252 or UTF-16, with ',' between columns or, as European
+// spreadsheets save it, ';' with decimal commas; export writes UTF-8 with commas.
 
+#include "tables/NewTableFile.h"
 #include "tables/TableSchemas.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,20 +20,30 @@ struct CsvProblem {
     std::string reason;
 };
 
+// Takes each fault as it is found, in line order.
+using CsvProblemSink = std::function<void(const CsvProblem&)>;
+
 struct CheckedTableCsv {
-    // Per record, each field's text exactly as the table stores it (numbers right-aligned at the
-    // field's decimals, texts in Windows-1252), in the table's field order.
-    std::vector<std::vector<std::string>> records;
+    explicit CheckedTableCsv(ReferenceTable which);
+
+    // Every row without a fault, as the table file holds it (numbers right-aligned at the
+    // field's decimals, texts in Windows-1252); a new table only when `problems` is 0.
+    NewTableFile records;
     std::vector<int> lines; // the CSV line each record came from
-    // Every fault found, in line order; the records are usable only when this is empty.
-    std::vector<CsvProblem> problems;
+    std::size_t problems = 0;
+
+    // The field texts of record `index`, in the table's field order.
+    std::vector<std::string> fields(std::size_t index) const;
+
+private:
+    ReferenceTable which_;
 };
 
-// Reads and checks every row of `text` against the fields and rules of `which`: a column for
-// every field; numbers that are numbers and fit their field; texts that fit (never cut);
-// a key text that is not empty and not repeated; for the unit and coil tables a suction class
-// the program knows and capacities that do not rise with the ambient.
-CheckedTableCsv CheckTableCsv(ReferenceTable which, std::string_view text);
+// Reads and checks every row of the file's bytes against the fields and rules of `which` (see
+// FieldRules): a column for every field; numbers that are numbers and fit their field; texts
+// that fit (never cut); a key that is not empty and not repeated in any letter case. Every fault
+// goes to `sink` as it is found.
+CheckedTableCsv CheckTableCsv(ReferenceTable which, std::string bytes, const CsvProblemSink& sink);
 
 // "FILE:LINE: column NAME: reason" (or "FILE:LINE: reason").
 std::string DescribeProblem(const std::string& file, const CsvProblem& problem);

@@ -36,6 +36,16 @@ bool ReadAt(int fd, std::string& into, std::size_t size, off_t offset) {
 
 } // namespace
 
+void StampTableHeader(std::string& bytes, uint32_t count) {
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    bytes[1] = static_cast<char>(today.tm_year % 256);
+    bytes[2] = static_cast<char>(today.tm_mon + 1);
+    bytes[3] = static_cast<char>(today.tm_mday);
+    PutLe32(bytes, 4, count);
+}
+
 int32_t TableFileImage::count() const {
     return recordLength > 0 ? static_cast<int32_t>(records.size() / recordLength) : 0;
 }
@@ -61,13 +71,7 @@ bool ReadTableFileImage(const std::string& path, const DbfLayout& layout, TableF
 
 std::string ReplaceTableFile(const std::string& path, const TableFileImage& image) {
     std::string bytes = image.header;
-    const std::time_t now = std::time(nullptr);
-    std::tm today{};
-    localtime_r(&now, &today);
-    bytes[1] = static_cast<char>(today.tm_year % 256);
-    bytes[2] = static_cast<char>(today.tm_mon + 1);
-    bytes[3] = static_cast<char>(today.tm_mday);
-    PutLe32(bytes, 4, static_cast<uint32_t>(image.count()));
+    StampTableHeader(bytes, static_cast<uint32_t>(image.count()));
     bytes += image.records;
     bytes += EndOfFileMark;
     const int32_t count = image.count();

@@ -25,3 +25,6 @@ bool ReadTableFileImage(const std::string& path, const DbfLayout& layout, TableF
 // records the end mark. The new file must read back as a table with that count before it
 // replaces the old one. Returns the reason on failure (the old file is then untouched), or "".
 std::string ReplaceTableFile(const std::string& path, const TableFileImage& image);
+
+// Sets a table header's date of last change to today and its record count.
+void StampTableHeader(std::string& header, uint32_t count);

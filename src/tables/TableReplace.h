@@ -1,17 +1,21 @@
 #pragma once
-// Replacing a whole reference table with new records: the records go into a scratch table in the
-// same folder, which is opened and checked as the program opens its tables; only then are its
-// bytes written through the safe-write path (a temporary file in the same folder, flushed to
-// disk and renamed over the old table). Whatever fails, the old table keeps its bytes.
+// Replacing a whole reference table with new records, written once: the new file goes to a
+// hidden scratch file in the table's folder (the safe-write path), is flushed to disk, opened and
+// checked as the program opens its tables, and only then renamed over the old table. Whatever
+// fails, the old table keeps its bytes.
 
 #include "job/FileResult.h"
+#include "tables/NewTableFile.h"
 #include "tables/TableSchemas.h"
 
 #include <string>
-#include <vector>
 
-// Writes `records` (field texts in the table's field order, as CheckTableCsv gives them) as the
-// complete table `which` at `path`. A table another program holds locked is not replaced. The
-// message names the file and the reason.
+// Why table `which` cannot be written at `path` at all (its folder is missing, the name holds a
+// FIFO, a device, a folder or a read-only file), naming the path; empty when it may be tried.
+std::string TableTargetRefusal(const std::string& path);
+
+// Writes `records` as the complete table `which` at `path`, and gives their memory back once
+// they are written. A table another program holds locked is not replaced. The message names the
+// file and the reason.
 FileResult ReplaceReferenceTable(const std::string& path, ReferenceTable which,
-                                 const std::vector<std::vector<std::string>>& records);
+                                 NewTableFile& records);

@@ -96,6 +96,18 @@ const TableSchema& SchemaOf(ReferenceTable table) {
     return CoilsSchema;
 }
 
+std::size_t FieldIndexOf(ReferenceTable table, std::string_view name) {
+    const std::vector<FieldDefinition>& fields = SchemaOf(table).fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (name == fields[i].name)
+            return i;
+    return 0;
+}
+
+const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name) {
+    return SchemaOf(table).fields[FieldIndexOf(table, name)];
+}
+
 bool CheckTableFields(const Table& table, ReferenceTable which, std::string& message) {
     const TableSchema& schema = SchemaOf(which);
     for (const FieldDefinition& definition : schema.fields) {

@@ -5,7 +5,9 @@
 #include "tables/Table.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ReferenceTable { Insul, Product, Units, Coils };
@@ -22,6 +24,11 @@ struct TableSchema {
 };
 
 const TableSchema& SchemaOf(ReferenceTable table);
+
+// The index (from 0) of field `name` of `table`, and its definition; the first field when it
+// has none of that name.
+std::size_t FieldIndexOf(ReferenceTable table, std::string_view name);
+const FieldDefinition& FieldDefinitionOf(ReferenceTable table, std::string_view name);
 
 // Field numbers the unit search reads by number: BTUA (80 F ambient) is field 2, BTUK (130 F)
 // field 12.

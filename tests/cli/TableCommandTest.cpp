@@ -1,6 +1,7 @@
 // quelbox-cli table import and export, run as a user runs them.
 
 #include "CliRun.h"
+#include "ProgramRun.h"
 #include "SampleJobFolder.h"
 #include "TempFolder.h"
 #include "WriteFaults.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <sys/file.h>
 #include <unistd.h>
@@ -132,6 +134,59 @@ TEST_F(CliTable, UsageErrors) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_THAT(missing.out, HasSubstr("none.csv: cannot be read"));
     EXPECT_EQ(ReadBytes(dir.File("UNITS.DAT")), shippedUnits);
+}
+
+// Export never writes over a table, whatever name reaches it, nor over another dBASE file or a
+// job: one typo must not cost the catalog.
+TEST_F(CliTable, ExportRefusesToWriteOverATableOrAJob) {
+    namespace fs = std::filesystem;
+    std::string message;
+    ASSERT_TRUE(
+        RestoreMissingTable(dir.Path(), ReferenceTable::Coils, ShippedTableFolders(), message));
+    fs::create_hard_link(dir.File("UNITS.DAT"), dir.File("units-link.csv"));
+    fs::create_symlink(dir.File("COILS.DAT"), dir.File("coils-link.csv"));
+    fs::copy_file(dir.File("UNITS.DAT"), dir.File("backup.dbf"));
+    const std::pair<std::string, std::string> targets[] = {
+        {"UNITS.DAT", "it is the table UNITS.DAT"},
+        {"COILS.DAT", "it is the table COILS.DAT"},
+        {"units-link.csv", "it is the table UNITS.DAT"},
+        {"coils-link.csv", "it is the table COILS.DAT"},
+        {"backup.dbf", "it is a dBASE table"},
+        {"sample.kvj", "it is a job file"},
+    };
+    for (const auto& [name, why] : targets) {
+        const std::string target = dir.File(name);
+        const std::vector<unsigned char> before = ReadBytes(target);
+        const CliRun run = RunCli("table export UNITS.DAT -o " + target + Dir());
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_THAT(run.out, HasSubstr(target + ": " + why + "; export writes CSV")) << name;
+        EXPECT_EQ(ReadBytes(target), before) << name;
+    }
+    EXPECT_EQ(ReadBytes(dir.File("UNITS.DAT")), shippedUnits);
+}
+
+// "-o -" is standard output, as for report; standard output that cannot be written is told.
+TEST_F(CliTable, ExportToStandardOutputIsWrittenAndChecked) {
+    const CliRun plain = RunCli("table export UNITS.DAT" + Dir(), false);
+    const CliRun dash = RunCli("table export UNITS.DAT -o -" + Dir(), false);
+    EXPECT_EQ(dash.status, 0);
+    EXPECT_EQ(dash.out, plain.out);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("-")));
+    EXPECT_FALSE(std::filesystem::exists("-"));
+
+    // Standard output on a full device, then closed; standard error is kept.
+    for (const char* redirect : {">/dev/full", ">&-"}) {
+        const ProgramRun run = RunProgram(
+            "/bin/sh",
+            {"-c", std::string("exec \"$0\" table export UNITS.DAT --dir \"$1\" ") + redirect,
+             QUELBOX_CLI, dir.Path()});
+        EXPECT_EQ(run.status, 3) << redirect;
+        EXPECT_THAT(run.err, HasSubstr("standard output cannot be written: ")) << redirect;
+    }
+    const ProgramRun full =
+        RunProgram("/bin/sh", {"-c", "exec \"$0\" table export UNITS.DAT --dir \"$1\" >/dev/full",
+                               QUELBOX_CLI, dir.Path()});
+    EXPECT_EQ(full.err, "standard output cannot be written: No space left on device\n");
 }
 
 } // namespace

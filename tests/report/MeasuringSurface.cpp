@@ -1,6 +1,6 @@
 #include "MeasuringSurface.h"
 
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "WidestJob.h"
 #include "report/ReportRows.h"
 #include "report/SummaryPage.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 

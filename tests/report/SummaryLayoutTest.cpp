@@ -4,7 +4,7 @@
 #include "WidestJob.h"
 #include "report/RowFit.h"
 #include "report/SummaryPage.h"
-#include "tables/Windows1252Text.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 

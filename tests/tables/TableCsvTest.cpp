@@ -1,6 +1,7 @@
 // Reading CSV text and checking its rows against a reference table's fields and rules.
 
 #include "tables/TableCsv.h"
+#include "tables/CsvEncoding.h"
 #include "tables/CsvReader.h"
 
 #include <gmock/gmock.h>
@@ -10,6 +11,32 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+
+// Every record of a text, as the import reads it.
+struct CsvText {
+    std::vector<CsvRecord> records;
+    bool hadByteOrderMark = false;
+    // The first fault and its line.
+    std::string error;
+    int errorLine = 0;
+};
+
+CsvText ReadCsv(std::string text) {
+    CsvText csv;
+    csv.hadByteOrderMark = text.starts_with("\xEF\xBB\xBF");
+    EXPECT_EQ(DecodeCsvBytes(text), CsvCharset::Utf8);
+    EXPECT_FALSE(text.starts_with("\xEF\xBB\xBF"));
+    CsvReader reader(text, ',');
+    CsvRecord record;
+    while (reader.Next(record)) {
+        if (csv.error.empty() && !record.fault.empty()) {
+            csv.error = record.fault;
+            csv.errorLine = record.faultLine;
+        }
+        csv.records.push_back(record);
+    }
+    return csv;
+}
 
 std::vector<std::string> Fields(const CsvText& csv, std::size_t record) {
     return csv.records.at(record).fields;
@@ -57,11 +84,23 @@ TEST(CsvReader, NamesTheLineOfMalformedText) {
 constexpr const char* UnitHeader =
     "MODEL,BTUA,BTUB,BTUC,BTUD,BTUE,BTUF,BTUG,BTUH,BTUI,BTUJ,BTUK,EVAP,NOMHP,BRAND,HFLAG\n";
 
-std::vector<std::string> Described(const CheckedTableCsv& checked) {
-    std::vector<std::string> lines;
-    for (const CsvProblem& p : checked.problems)
-        lines.push_back(DescribeProblem("u.csv", p));
-    return lines;
+// A checked text with every problem told, described as the import describes them.
+struct Checked {
+    CheckedTableCsv csv;
+    std::vector<std::string> problems;
+};
+
+Checked Check(ReferenceTable which, const std::string& text) {
+    std::vector<std::string> problems;
+    CheckedTableCsv csv = CheckTableCsv(which, text, [&problems](const CsvProblem& p) {
+        problems.push_back(DescribeProblem("u.csv", p));
+    });
+    EXPECT_EQ(csv.problems, problems.size());
+    return {std::move(csv), std::move(problems)};
+}
+
+std::vector<std::string> Described(const Checked& checked) {
+    return checked.problems;
 }
 
 TEST(TableCsv, NamesEveryBadRowByLineColumnAndReason) {
@@ -79,7 +118,7 @@ TEST(TableCsv, NamesEveryBadRowByLineColumnAndReason) {
         "OCZ-08000-1M4 -5,9,8,7\n"                                            // 11
         "OCZ-01000-1M4 -5,9,8,7,6,5,4,3,2,1,1,1,25,1.00,Glacia,1\n"           // 12
         "OCZ-09000-1M4 -5,9,8,7,6,5,4,3,2,1,1,1,25,,Glacia,1\n";              // 13
-    const CheckedTableCsv checked = CheckTableCsv(ReferenceTable::Units, text);
+    const Checked checked = Check(ReferenceTable::Units, text);
     EXPECT_THAT(
         Described(checked),
         ElementsAre("u.csv:4: column BTUC: not a number: \"seven\"",
@@ -93,28 +132,27 @@ TEST(TableCsv, NamesEveryBadRowByLineColumnAndReason) {
                     "u.csv:11: 4 cells where the header has 16",
                     "u.csv:12: column MODEL: model and suction class already on line 2",
                     "u.csv:13: column NOMHP: empty; a number is required"));
-    EXPECT_EQ(checked.records.size(), 2u);
+    EXPECT_EQ(checked.csv.records.count(), 2u);
 }
 
 TEST(TableCsv, HeaderNamesColumnsInAnyOrderAndCase) {
-    const CheckedTableCsv checked =
-        CheckTableCsv(ReferenceTable::Insul, "Note,ku,Factor,INSULATION\n"
-                                             "ignored,U,0.21,\"Concrete 6\"\" slab\"\n"
-                                             "x,K, 0.2 ,Polystyrene\n");
+    const Checked checked = Check(ReferenceTable::Insul, "Note,ku,Factor,INSULATION\n"
+                                                         "ignored,U,0.21,\"Concrete 6\"\" slab\"\n"
+                                                         "x,K, 0.2 ,Polystyrene\n");
     ASSERT_THAT(Described(checked), ElementsAre());
-    ASSERT_EQ(checked.records.size(), 2u);
+    ASSERT_EQ(checked.csv.records.count(), 2u);
     // Field order of INSUL.DAT: INSULATION (26), FACTOR (8.3), KU (1).
-    EXPECT_THAT(checked.records[0], ElementsAre("Concrete 6\" slab          ", "   0.210", "U"));
-    EXPECT_THAT(checked.records[1], ElementsAre("Polystyrene               ", "   0.200", "K"));
-    EXPECT_THAT(checked.lines, ElementsAre(2, 3));
+    EXPECT_THAT(checked.csv.fields(0), ElementsAre("Concrete 6\" slab          ", "   0.210", "U"));
+    EXPECT_THAT(checked.csv.fields(1), ElementsAre("Polystyrene               ", "   0.200", "K"));
+    EXPECT_THAT(checked.csv.lines, ElementsAre(2, 3));
 }
 
 TEST(TableCsv, RefusesWhatTheTableCannotHoldAsWritten) {
-    const CheckedTableCsv checked = CheckTableCsv(ReferenceTable::Insul, "INSULATION,FACTOR,KU\n"
-                                                                         "Cork,0.2125,K\n"
-                                                                         "Glass,0.3,X\n"
-                                                                         "Glass,0.3,K\n"
-                                                                         "\"Two\nlines\",0.3,K\n");
+    const Checked checked = Check(ReferenceTable::Insul, "INSULATION,FACTOR,KU\n"
+                                                         "Cork,0.2125,K\n"
+                                                         "Glass,0.3,X\n"
+                                                         "Glass,0.3,K\n"
+                                                         "\"Two\nlines\",0.3,K\n");
     EXPECT_THAT(Described(checked),
                 ElementsAre("u.csv:2: column FACTOR: 0.2125 has more than 3 decimals",
                             "u.csv:3: column KU: must be K (per inch) or U (whole construction)",
@@ -124,24 +162,23 @@ TEST(TableCsv, RefusesWhatTheTableCannotHoldAsWritten) {
 }
 
 TEST(TableCsv, MissingColumnsAndEmptyFilesAreNamed) {
-    EXPECT_THAT(Described(CheckTableCsv(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE\n")),
+    EXPECT_THAT(Described(Check(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE\n")),
                 ElementsAre("u.csv:1: column FINS: missing column",
                             "u.csv:1: column AEG: missing column",
                             "u.csv:1: column BRAND: missing column"));
-    EXPECT_THAT(Described(CheckTableCsv(ReferenceTable::Coils, "")),
+    EXPECT_THAT(Described(Check(ReferenceTable::Coils, "")),
                 ElementsAre("u.csv:1: the file is empty; a header line is required"));
-    EXPECT_THAT(Described(CheckTableCsv(ReferenceTable::Insul, "INSULATION,FACTOR,KU\r\n")),
+    EXPECT_THAT(Described(Check(ReferenceTable::Insul, "INSULATION,FACTOR,KU\r\n")),
                 ElementsAre("u.csv:1: no records after the header"));
-    EXPECT_THAT(
-        Described(CheckTableCsv(ReferenceTable::Insul, "INSULATION,FACTOR,KU,KU\nA,1,K,K\n")),
-        ElementsAre("u.csv:1: column KU: the header names this column twice"));
+    EXPECT_THAT(Described(Check(ReferenceTable::Insul, "INSULATION,FACTOR,KU,KU\nA,1,K,K\n")),
+                ElementsAre("u.csv:1: column KU: the header names this column twice"));
 }
 
 TEST(TableCsv, CoilRulesRefuseUnknownDefrost) {
-    const CheckedTableCsv checked =
-        CheckTableCsv(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE,FINS,AEG,BRAND\n"
-                                             "LPE4-010,-20,80,Low profile,4,3,Glacia\n"
-                                             "LPE4-010,-25,-80,Low profile,4,1,Glacia\n");
+    const Checked checked =
+        Check(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE,FINS,AEG,BRAND\n"
+                                     "LPE4-010,-20,80,Low profile,4,3,Glacia\n"
+                                     "LPE4-010,-25,-80,Low profile,4,1,Glacia\n");
     EXPECT_THAT(Described(checked),
                 ElementsAre("u.csv:2: column AEG: must be 0 (air), 1 (electric) or 2 (gas) defrost",
                             "u.csv:3: column BTUH: must not be negative"));
@@ -149,27 +186,24 @@ TEST(TableCsv, CoilRulesRefuseUnknownDefrost) {
 
 TEST(TableCsv, ReadsUtf8AndWindows1252Alike) {
     const std::string header = "INSULATION,FACTOR,KU\n";
-    const CheckedTableCsv utf8 =
-        CheckTableCsv(ReferenceTable::Insul, header + "Mineralwolle gr\xC3\xBCn,0.3,K\n");
-    const CheckedTableCsv ansi =
-        CheckTableCsv(ReferenceTable::Insul, header + "Mineralwolle gr\xFCn,0.3,K\n");
-    ASSERT_EQ(utf8.records.size(), 1u);
-    ASSERT_EQ(ansi.records.size(), 1u);
-    EXPECT_EQ(utf8.records[0][0], ansi.records[0][0]);
-    EXPECT_EQ(utf8.records[0][0].substr(0, 17), "Mineralwolle gr\xFCn");
+    const Checked utf8 = Check(ReferenceTable::Insul, header + "Mineralwolle gr\xC3\xBCn,0.3,K\n");
+    const Checked ansi = Check(ReferenceTable::Insul, header + "Mineralwolle gr\xFCn,0.3,K\n");
+    ASSERT_EQ(utf8.csv.records.count(), 1u);
+    ASSERT_EQ(ansi.csv.records.count(), 1u);
+    EXPECT_EQ(utf8.csv.fields(0)[0], ansi.csv.fields(0)[0]);
+    EXPECT_EQ(utf8.csv.fields(0)[0].substr(0, 17), "Mineralwolle gr\xFCn");
     // A character Windows-1252 lacks (Greek Omega) is refused, not replaced.
-    EXPECT_THAT(Described(CheckTableCsv(ReferenceTable::Insul, header + "\xCE\xA9-board,0.3,K\n")),
+    EXPECT_THAT(Described(Check(ReferenceTable::Insul, header + "\xCE\xA9-board,0.3,K\n")),
                 ElementsAre("u.csv:2: column INSULATION: holds a character Windows-1252 does not "
                             "have"));
 }
 
 TEST(TableCsv, SummaryCountsRecordsPerSuctionClass) {
-    const CheckedTableCsv checked =
-        CheckTableCsv(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE,FINS,AEG,BRAND\n"
-                                             "A,-20,80,s,4,1,b\n"
-                                             "A,25,90,s,4,1,b\n"
-                                             "B,-20,99,s,4,1,b\n");
-    EXPECT_EQ(DescribeRecords(ReferenceTable::Coils, checked), "3 records (-20 F: 2, 25 F: 1)");
+    const Checked checked = Check(ReferenceTable::Coils, "MODEL,EVAP,BTUH,STYLE,FINS,AEG,BRAND\n"
+                                                         "A,-20,80,s,4,1,b\n"
+                                                         "A,25,90,s,4,1,b\n"
+                                                         "B,-20,99,s,4,1,b\n");
+    EXPECT_EQ(DescribeRecords(ReferenceTable::Coils, checked.csv), "3 records (-20 F: 2, 25 F: 1)");
 }
 
 } // namespace

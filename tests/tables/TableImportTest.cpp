@@ -34,6 +34,24 @@ std::string ExportOf(const std::string& folder, ReferenceTable which) {
     return table ? TableToCsv(*table, which) : std::string();
 }
 
+// An import's outcome with every message it told.
+struct Imported {
+    ImportOutcome outcome;
+    std::vector<std::string> messages;
+    std::string summary;
+};
+
+Imported RunImport(ReferenceTable which, const std::string& csv, const std::string& table,
+                   std::uintmax_t limit = MaxTableCsvBytes) {
+    Imported imported;
+    const ImportResult result = ImportTableCsv(
+        which, csv, table,
+        [&imported](const std::string& message) { imported.messages.push_back(message); }, limit);
+    imported.outcome = result.outcome;
+    imported.summary = result.summary;
+    return imported;
+}
+
 constexpr const char* TwoCoils = "MODEL,EVAP,BTUH,STYLE,FINS,AEG,BRAND\n"
                                  "NEW-100,25,100,Low profile,6,0,Maker\n"
                                  "NEW-200,25,200,Low profile,6,0,Maker\n";
@@ -45,9 +63,9 @@ protected:
         before = ReadBytes(dir.File("COILS.DAT"));
         WriteText(dir.File("coils.csv"), TwoCoils);
     }
-    ImportResult Import(std::uintmax_t limit = MaxTableCsvBytes) {
-        return ImportTableCsv(ReferenceTable::Coils, dir.File("coils.csv"), dir.File("COILS.DAT"),
-                              limit);
+    Imported Import(std::uintmax_t limit = MaxTableCsvBytes) {
+        return RunImport(ReferenceTable::Coils, dir.File("coils.csv"), dir.File("COILS.DAT"),
+                         limit);
     }
     // The old table is byte for byte what it was and nothing was left beside it.
     void ExpectOldTableKept() {
@@ -59,7 +77,7 @@ protected:
 };
 
 TEST_F(TableImport, GoodFileReplacesTheTableWhole) {
-    const ImportResult result = Import();
+    const Imported result = Import();
     ASSERT_EQ(result.outcome, ImportOutcome::Imported) << ::testing::PrintToString(result.messages);
     EXPECT_EQ(result.summary, "COILS.DAT: 2 records (25 F: 2) from " + dir.File("coils.csv"));
     EXPECT_EQ(FolderEntries(dir.Path()), "COILS.DAT coils.csv");
@@ -74,7 +92,7 @@ TEST_F(TableImport, GoodFileReplacesTheTableWhole) {
 TEST_F(TableImport, BadRowsLeaveTheOldTableUntouched) {
     WriteText(dir.File("coils.csv"), std::string(TwoCoils) + "NEW-300,5,300,Low,6,0,Maker\n" +
                                          "NEW-400,25,many,Low,6,0,Maker\n");
-    const ImportResult result = Import();
+    const Imported result = Import();
     EXPECT_EQ(result.outcome, ImportOutcome::BadInput);
     EXPECT_THAT(result.messages,
                 ::testing::ElementsAre(HasSubstr("coils.csv:4: column EVAP"),
@@ -95,7 +113,7 @@ TEST_F(TableImport, MalformedFilesAreRefusedWithTheirLine) {
     };
     for (const auto& [text, expected] : cases) {
         WriteText(dir.File("coils.csv"), text);
-        const ImportResult result = Import();
+        const Imported result = Import();
         EXPECT_EQ(result.outcome, ImportOutcome::BadInput) << expected;
         ASSERT_EQ(result.messages.size(), 1u) << expected;
         EXPECT_THAT(result.messages[0], HasSubstr("coils.csv" + expected));
@@ -115,7 +133,7 @@ TEST_F(TableImport, ByteOrderMarkAndCrlfAreAccepted) {
 TEST_F(TableImport, OversizedFileIsRefusedBeforeReading) {
     // A sparse file just past the limit: nothing of it is read.
     std::filesystem::resize_file(dir.File("coils.csv"), MaxTableCsvBytes + 1);
-    const ImportResult result = Import();
+    const Imported result = Import();
     EXPECT_EQ(result.outcome, ImportOutcome::BadInput);
     EXPECT_THAT(result.messages.at(0), HasSubstr("more than the 67108864"));
     ExpectOldTableKept();
@@ -129,7 +147,7 @@ TEST_F(TableImport, RenameThatNeverHappensKeepsTheOldTable) {
     Immutable frozen(dir.File("COILS.DAT"));
     if (!frozen.active())
         GTEST_SKIP() << frozen.why();
-    const ImportResult result = Import();
+    const Imported result = Import();
     EXPECT_EQ(result.outcome, ImportOutcome::CannotWrite);
     EXPECT_THAT(result.messages.at(0),
                 HasSubstr("Cannot write " + dir.File("COILS.DAT") + ": replacing the file failed"));
@@ -142,7 +160,7 @@ TEST_F(TableImport, FullDiskHalfwayKeepsTheOldTable) {
     for (int i = 0; i < 400; ++i)
         big += "M" + std::to_string(i) + ",25," + std::to_string(100 + i) + ",Low,6,0,Maker\n";
     WriteText(dir.File("coils.csv"), big);
-    const ImportResult result = WithFileSizeLimit(8000, [this] { return Import(); });
+    const Imported result = WithFileSizeLimit(8000, [this] { return Import(); });
     EXPECT_EQ(result.outcome, ImportOutcome::CannotWrite);
     EXPECT_THAT(result.messages.at(0), HasSubstr("the new table cannot be written"));
     EXPECT_THAT(result.messages.at(0), HasSubstr("the old table is kept"));
@@ -153,7 +171,7 @@ TEST_F(TableImport, ReadOnlyFolderIsNamed) {
     ReadOnlyFolder locked(dir.Path());
     if (!locked.active())
         GTEST_SKIP() << locked.why();
-    const ImportResult result = Import();
+    const Imported result = Import();
     EXPECT_EQ(result.outcome, ImportOutcome::CannotWrite);
     EXPECT_THAT(result.messages.at(0), HasSubstr(dir.File("COILS.DAT") + ": cannot create"));
     ExpectOldTableKept();
@@ -163,7 +181,7 @@ TEST_F(TableImport, TableLockedByAnotherProgramIsNotReplaced) {
     const int fd = ::open(dir.File("COILS.DAT").c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_SH), 0);
-    const ImportResult result = Import();
+    const Imported result = Import();
     ::close(fd);
     EXPECT_EQ(result.outcome, ImportOutcome::CannotWrite);
     EXPECT_THAT(
@@ -173,8 +191,8 @@ TEST_F(TableImport, TableLockedByAnotherProgramIsNotReplaced) {
 }
 
 TEST_F(TableImport, MissingCsvFileIsUnreadable) {
-    const ImportResult result =
-        ImportTableCsv(ReferenceTable::Coils, dir.File("none.csv"), dir.File("COILS.DAT"));
+    const Imported result =
+        RunImport(ReferenceTable::Coils, dir.File("none.csv"), dir.File("COILS.DAT"));
     EXPECT_EQ(result.outcome, ImportOutcome::Unreadable);
     EXPECT_THAT(result.messages.at(0), HasSubstr("none.csv: cannot be read"));
 }
@@ -188,7 +206,7 @@ TEST(TableRoundTrip, ExportThenImportRebuildsTheSameTable) {
         TempFolder dir;
         const std::string csv = ExportOf(Shipped, which);
         WriteText(dir.File("table.csv"), csv);
-        const ImportResult result = ImportTableCsv(which, dir.File("table.csv"), dir.File(name));
+        const Imported result = RunImport(which, dir.File("table.csv"), dir.File(name));
         ASSERT_EQ(result.outcome, ImportOutcome::Imported)
             << ::testing::PrintToString(result.messages);
         std::vector<unsigned char> rebuilt = ReadBytes(dir.File(name));
