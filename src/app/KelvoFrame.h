@@ -16,6 +16,7 @@
 
 class HelpWindow;
 class LockIndicators;
+class TableWatcher;
 class QAction;
 class QToolBar;
 class TKlientWindow;
@@ -66,6 +67,9 @@ private:
     void showAbout();
     // Makes the help window the main window's again after the dialog that held it closed.
     void giveHelpBack();
+    // Writes kelvo.ini when it changed; the first failure of the run is told in the status bar.
+    void keepProfile();
+    void tablesChanged(const std::vector<std::string>& notices);
 
     AppState& state_;
     ReportPrinting printing_;
@@ -73,6 +77,8 @@ private:
     QToolBar* toolBar_ = nullptr;
     QPointer<HelpWindow> help_;
     LockIndicators* locks_ = nullptr;
+    TableWatcher* watcher_ = nullptr;
+    bool profileFailureTold_ = false;
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, std::function<void()>> operations_;
     std::vector<QAction*> recent_;
