@@ -12,6 +12,8 @@
 #include "job/Submitter.h"
 #include "tables/ShippedTables.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -107,6 +109,20 @@ TEST_F(TablesOnDisk, AUnitsTableReplacedOnDiskIsReadBeforeTheNextSearchAndToldOn
     frame->statusBar()->clearMessage();
     EXPECT_EQ(ListedBrands(), after);
     EXPECT_TRUE(Status().isEmpty()) << Status().toStdString();
+}
+
+// Between commands the change is read and told as soon as it is seen, without a command.
+TEST_F(TablesOnDisk, AChangeSeenBetweenCommandsIsToldWithoutACommand) {
+    frame->show();
+    const std::uint32_t keep = RecordCount(shipped) - 2;
+    ReplaceByRename(units, ChangedTable(shipped, keep, "BRAND", "IDLE"));
+    const std::string expected = "UNITS.DAT changed on disk: " + Grouped(keep) + " units read";
+    QElapsedTimer clock;
+    clock.start();
+    while (Status().toStdString() != expected && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(Status().toStdString(), expected);
+    EXPECT_EQ(state.tables.get(ReferenceTable::Units)->d4recCountDo(), static_cast<int32_t>(keep));
 }
 
 // A table rewritten in place (as cp does) is read again just the same.
