@@ -52,11 +52,12 @@ kelvoAboutDlg::kelvoAboutDlg(const TProjectKVVersion& version, QWidget* parent) 
     files_->setObjectName(QStringLiteral("files"));
     files_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     files_->hide();
+    text->addSpacing(6);
+    text->addWidget(files_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(files_);
     layout->addWidget(buttons);
 }
 

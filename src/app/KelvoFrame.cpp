@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -40,11 +41,14 @@ KelvoFrame::KelvoFrame(AppState& state, QWidget* parent)
     setWindowTitle(Text(state_.caption));
     setCentralWidget(client_);
     statusBar()->setSizeGripEnabled(true);
+    notice_ = new QLabel(statusBar());
+    notice_->setObjectName(QStringLiteral("notice"));
+    statusBar()->addWidget(notice_, 1);
     locks_ = new LockIndicators(statusBar());
     watcher_ = new TableWatcher(
         state_, [this](const std::vector<std::string>& notices) { tablesChanged(notices); }, this);
     if (!state_.profile.problem().empty())
-        statusBar()->showMessage(Text(state_.profile.problem()));
+        showNotice(Text(state_.profile.problem()));
     buildOperations();
     buildMenus();
     buildToolBar();
@@ -191,6 +195,9 @@ void KelvoFrame::runCommand(CommandId command) {
 }
 
 void KelvoFrame::afterCommand() {
+    // A notice stays through the command after the one it came with.
+    if (++noticeAge_ > 1)
+        notice_->clear();
     setWindowTitle(Text(state_.caption));
     StoreRecentFiles(state_.profile, state_.recentFiles);
     keepProfile();
@@ -245,16 +252,25 @@ void KelvoFrame::keepProfile() {
     if (saved.ok || profileFailureTold_)
         return;
     profileFailureTold_ = true;
-    statusBar()->showMessage(Text(
-        saved.message + "; the recent files and the unit setting last until the program ends"));
+    showNotice(Text(saved.message +
+                    "; the recent files and the unit setting last until the program ends"));
 }
 
 void KelvoFrame::tablesChanged(const std::vector<std::string>& notices) {
     QStringList texts;
     for (const std::string& notice : notices)
         texts << Text(notice);
-    statusBar()->showMessage(texts.join(QStringLiteral(" \u2014 ")));
+    showNotice(texts.join(QStringLiteral(" \u2014 ")));
     updateCommands();
+}
+
+void KelvoFrame::showNotice(const QString& text) {
+    notice_->setText(text);
+    noticeAge_ = 0;
+}
+
+QString KelvoFrame::statusNotice() const {
+    return notice_->text();
 }
 
 void KelvoFrame::showAbout() {

@@ -22,7 +22,8 @@
 namespace {
 
 constexpr const char* HelpText =
-    "Usage: quelbox [--home] [JOB.kvj]\n"
+    "Usage: quelbox [JOB.kvj]\n"
+    "       quelbox --home [JOB.kvj]\n"
     "Sizes the refrigeration of a walk-in cooler or freezer: the cooling load component by\n"
     "component, condensing units and evaporator coils from the maker's tables, the job file and\n"
     "the printed load report. Opens JOB.kvj when it is given.\n"

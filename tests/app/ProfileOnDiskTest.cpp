@@ -7,8 +7,6 @@
 #include "job/JobFile.h"
 #include "tables/ShippedTables.h"
 
-#include <QStatusBar>
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -66,7 +64,7 @@ TEST_F(ProfileOnDisk, AReadOnlyProfileIsNotRewrittenWhenAJobOpens) {
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mode, before.st_mode);
     EXPECT_EQ(state.units, UnitSystem::Metric); // read all the same
-    const QString told = frame->statusBar()->currentMessage();
+    const QString told = frame->statusNotice();
     EXPECT_TRUE(told.contains(QStringLiteral("kelvo.ini: the file is read-only")))
         << told.toStdString();
 }
@@ -96,7 +94,7 @@ TEST_F(ProfileOnDisk, AProfileThatIsADeviceOrALinkToOneIsLeftAlone) {
             EXPECT_TRUE(S_ISCHR(LinkStat(profile).st_mode));
         }
         // Named once at start, in the status bar rather than in a box to click away each time.
-        const QString told = frame->statusBar()->currentMessage();
+        const QString told = frame->statusNotice();
         EXPECT_TRUE(told.contains(QStringLiteral("it is a device, not a regular file")))
             << told.toStdString();
     }

@@ -14,7 +14,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include <gtest/gtest.h>
 
@@ -80,7 +82,7 @@ protected:
         return brands;
     }
 
-    QString Status() const { return frame->statusBar()->currentMessage(); }
+    QString Status() const { return frame->statusNotice(); }
 
     TempFolder folder;
     AppState state;
@@ -105,8 +107,7 @@ TEST_F(TablesOnDisk, AUnitsTableReplacedOnDiskIsReadBeforeTheNextSearchAndToldOn
     EXPECT_EQ(Status().toStdString(),
               "UNITS.DAT changed on disk: " + Grouped(keep) + " units read");
 
-    // Told once: the next search finds nothing new to say.
-    frame->statusBar()->clearMessage();
+    // Told once: the notice goes after the next search, which finds nothing new to say.
     EXPECT_EQ(ListedBrands(), after);
     EXPECT_TRUE(Status().isEmpty()) << Status().toStdString();
 }
@@ -123,6 +124,16 @@ TEST_F(TablesOnDisk, AChangeSeenBetweenCommandsIsToldWithoutACommand) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(Status().toStdString(), expected);
     EXPECT_EQ(state.tables.get(ReferenceTable::Units)->d4recCountDo(), static_cast<int32_t>(keep));
+    // A menu's hint covers the notice only while it shows.
+    QLabel* notice = frame->statusBar()->findChild<QLabel*>(QStringLiteral("notice"));
+    ASSERT_NE(notice, nullptr);
+    QStatusTipEvent hint(QStringLiteral("Search for condensing units"));
+    QCoreApplication::sendEvent(frame.get(), &hint);
+    EXPECT_FALSE(notice->isVisible());
+    QStatusTipEvent gone{QString()};
+    QCoreApplication::sendEvent(frame.get(), &gone);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text().toStdString(), expected);
 }
 
 // A table rewritten in place (as cp does) is read again just the same.
@@ -167,13 +178,11 @@ TEST_F(TablesOnDisk, AReplacementThatCannotBeReadKeepsTheUnitsReadBefore) {
     const std::string kept = "the " + Grouped(RecordCount(shipped)) + " units read before are kept";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        frame->statusBar()->clearMessage();
         c.replace(units);
         EXPECT_EQ(ListedBrands(), before);
         const std::string told = Status().toStdString();
         EXPECT_NE(told.find(c.told), std::string::npos) << told;
         EXPECT_NE(told.find(kept), std::string::npos) << told;
-        frame->statusBar()->clearMessage();
         EXPECT_EQ(ListedBrands(), before);
         EXPECT_TRUE(Status().isEmpty()) << "told twice: " << Status().toStdString();
 
@@ -208,6 +217,6 @@ TEST(TablesAppearing, AMissingTableIsOpenedWhenItAppears) {
     ASSERT_NE(state.tables.get(ReferenceTable::Coils), nullptr);
     EXPECT_TRUE(frame.action(SpotCoil)->isEnabled());
     const std::string count = Grouped(RecordCount(ReadAll(folder.file("COILS.DAT"))));
-    EXPECT_EQ(frame.statusBar()->currentMessage().toStdString(),
+    EXPECT_EQ(frame.statusNotice().toStdString(),
               "COILS.DAT changed on disk: " + count + " coils read");
 }
