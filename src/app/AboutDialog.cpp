@@ -67,10 +67,6 @@ void kelvoAboutDlg::setFileLocations(const QString& folder, const QString& profi
     files_->show();
 }
 
-QString kelvoAboutDlg::fileLocations() const {
-    return files_->text();
-}
-
 QString kelvoAboutDlg::line(int index) const {
     return index >= 0 && index < 4 ? lines_[index]->text() : QString();
 }

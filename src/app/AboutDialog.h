@@ -16,7 +16,6 @@ public:
 
     // Names the working folder (tables, DEFAULTS.KVI, SUBMIT.KVI, the logo) and the profile.
     void setFileLocations(const QString& folder, const QString& profile);
-    QString fileLocations() const;
 
 private:
     QLabel* lines_[4];

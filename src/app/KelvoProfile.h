@@ -41,9 +41,6 @@ public:
     // the values still hold for the run.
     FileResult save();
 
-    // The file's text as save() writes it.
-    std::string text() const;
-
 private:
     struct Line {
         std::string text;    // as read or as it will be written
@@ -52,6 +49,8 @@ private:
     };
 
     std::vector<Line>::iterator find(std::string_view section, std::string_view key);
+    // The file's text as save() writes it.
+    std::string text() const;
 
     std::string path_;
     std::string problem_;
