@@ -48,11 +48,23 @@ kelvoAboutDlg::kelvoAboutDlg(const TProjectKVVersion& version, QWidget* parent) 
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addSpacing(8);
     row->addLayout(text, 1);
+    files_ = new QLabel(this);
+    files_->setObjectName(QStringLiteral("files"));
+    files_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    files_->hide();
+    text->addSpacing(6);
+    text->addWidget(files_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
+}
+
+void kelvoAboutDlg::setFileLocations(const QString& folder, const QString& profile) {
+    files_->setText(
+        QStringLiteral("Tables, defaults and company file: %1\nProfile: %2").arg(folder, profile));
+    files_->show();
 }
 
 QString kelvoAboutDlg::line(int index) const {

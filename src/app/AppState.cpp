@@ -1,5 +1,7 @@
 #include "app/AppState.h"
 
+#include "app/RecentFilesProfile.h"
+#include "app/UnitsProfile.h"
 #include "calc/ProductLoad.h"
 #include "tables/JobDefaults.h"
 #include "tables/ShippedTables.h"
@@ -34,6 +36,9 @@ std::vector<std::string> StartUp(AppState& state,
     state.job.image.flags.jobLoaded = 0;
     state.spot = SpotEntries{};
     ReadSubmitter(state.submitter, state.pathOf(SubmitterFileName));
+    state.profile = KelvoProfile::Load(state.profilePath());
+    state.recentFiles = LoadRecentFiles(state.profile);
+    state.units = LoadUnitSystem(state.profile);
     return problems;
 }
 

@@ -7,6 +7,7 @@
 #include "app/LockIndicators.h"
 #include "app/RecentFilesProfile.h"
 #include "app/SummaryView.h"
+#include "app/TableWatcher.h"
 #include "app/ToolBarIcons.h"
 #include "app/UnitsProfile.h"
 #include "dialogs/DefaultsDialog.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -39,7 +41,14 @@ KelvoFrame::KelvoFrame(AppState& state, QWidget* parent)
     setWindowTitle(Text(state_.caption));
     setCentralWidget(client_);
     statusBar()->setSizeGripEnabled(true);
+    notice_ = new QLabel(statusBar());
+    notice_->setObjectName(QStringLiteral("notice"));
+    statusBar()->addWidget(notice_, 1);
     locks_ = new LockIndicators(statusBar());
+    watcher_ = new TableWatcher(
+        state_, [this](const std::vector<std::string>& notices) { tablesChanged(notices); }, this);
+    if (!state_.profile.problem().empty())
+        showNotice(Text(state_.profile.problem()));
     buildOperations();
     buildMenus();
     buildToolBar();
@@ -170,6 +179,8 @@ void KelvoFrame::buildToolBar() {
 }
 
 void KelvoFrame::runCommand(CommandId command) {
+    // A table changed on disk is read again before anything uses it.
+    watcher_->refreshBeforeUse();
     const auto operation = operations_.find(command);
     if (operation == operations_.end())
         return;
@@ -184,8 +195,12 @@ void KelvoFrame::runCommand(CommandId command) {
 }
 
 void KelvoFrame::afterCommand() {
+    // A notice stays through the command after the one it came with.
+    if (++noticeAge_ > 1)
+        notice_->clear();
     setWindowTitle(Text(state_.caption));
-    SaveRecentFiles(state_.pathOf(ProfileFileName), state_.recentFiles);
+    StoreRecentFiles(state_.profile, state_.recentFiles);
+    keepProfile();
     updateRecentFiles();
     updateCommands();
     client_->viewport()->update();
@@ -223,14 +238,45 @@ void KelvoFrame::toggleToolBar() {
 
 void KelvoFrame::toggleMetricUnits() {
     state_.units = state_.units == UnitSystem::Metric ? UnitSystem::Imperial : UnitSystem::Metric;
-    if (!SaveUnitSystem(state_.pathOf(ProfileFileName), state_.units))
-        showError(StartCaption, "The unit setting could not be kept in " +
-                                    state_.pathOf(ProfileFileName) +
-                                    "; it holds until the program ends.");
+    StoreUnitSystem(state_.profile, state_.units);
+    const FileResult saved = state_.profile.save();
+    if (!saved.ok) {
+        profileFailureTold_ = true;
+        showError(StartCaption, "The unit setting could not be kept. " + saved.message +
+                                    ". It holds until the program ends.");
+    }
+}
+
+void KelvoFrame::keepProfile() {
+    const FileResult saved = state_.profile.save();
+    if (saved.ok || profileFailureTold_)
+        return;
+    profileFailureTold_ = true;
+    showNotice(Text(saved.message +
+                    "; the recent files and the unit setting last until the program ends"));
+}
+
+void KelvoFrame::tablesChanged(const std::vector<std::string>& notices) {
+    QStringList texts;
+    for (const std::string& notice : notices)
+        texts << Text(notice);
+    showNotice(texts.join(QStringLiteral(" \u2014 ")));
+    updateCommands();
+}
+
+void KelvoFrame::showNotice(const QString& text) {
+    notice_->setText(text);
+    noticeAge_ = 0;
+}
+
+QString KelvoFrame::statusNotice() const {
+    return notice_->text();
 }
 
 void KelvoFrame::showAbout() {
     kelvoAboutDlg about{TProjectKVVersion{}, this};
+    about.setFileLocations(Text(FullPath(state_.folder.string())),
+                           Text(FullPath(state_.profilePath())));
     RunModal(about);
 }
 

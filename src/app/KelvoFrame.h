@@ -16,7 +16,9 @@
 
 class HelpWindow;
 class LockIndicators;
+class TableWatcher;
 class QAction;
+class QLabel;
 class QToolBar;
 class TKlientWindow;
 
@@ -30,6 +32,8 @@ public:
     TKlientWindow* client() const { return client_; }
     HelpWindow* helpWindow() const;
     const std::vector<QAction*>& recentActions() const { return recent_; }
+    // What the status bar tells of the files on disk: a table read again, a profile not kept.
+    QString statusNotice() const;
 
     // Runs a command as the menu does (if it is enabled), then redraws and updates the commands.
     void runCommand(CommandId command);
@@ -66,6 +70,12 @@ private:
     void showAbout();
     // Makes the help window the main window's again after the dialog that held it closed.
     void giveHelpBack();
+    // Writes kelvo.ini when it changed; the first failure of the run is told in the status bar.
+    void keepProfile();
+    void tablesChanged(const std::vector<std::string>& notices);
+    // Shown in the status bar (below a menu's hints while they show) until the end of the
+    // command after the one it came with.
+    void showNotice(const QString& text);
 
     AppState& state_;
     ReportPrinting printing_;
@@ -73,6 +83,10 @@ private:
     QToolBar* toolBar_ = nullptr;
     QPointer<HelpWindow> help_;
     LockIndicators* locks_ = nullptr;
+    TableWatcher* watcher_ = nullptr;
+    bool profileFailureTold_ = false;
+    QLabel* notice_ = nullptr;
+    int noticeAge_ = 0;
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, std::function<void()>> operations_;
     std::vector<QAction*> recent_;

@@ -1,9 +1,11 @@
 #pragma once
-// The recent-files list in the profile file "kelvo.ini": section [Recent File List], keys
-// File1 to File4.
+// The recent-files list in the profile "kelvo.ini": section [Recent File List], keys File1 to
+// File4.
+
+#include "app/KelvoProfile.h"
 
 #include <string>
 #include <vector>
 
-std::vector<std::string> LoadRecentFiles(const std::string& profilePath);
-void SaveRecentFiles(const std::string& profilePath, const std::vector<std::string>& files);
+std::vector<std::string> LoadRecentFiles(const KelvoProfile& profile);
+void StoreRecentFiles(KelvoProfile& profile, const std::vector<std::string>& files);

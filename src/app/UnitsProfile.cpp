@@ -1,25 +1,23 @@
 #include "app/UnitsProfile.h"
 
-#include <QSettings>
-
 namespace {
 
-const QString Key = QStringLiteral("Units/System");
-const QString Metric = QStringLiteral("Metric");
-const QString Imperial = QStringLiteral("Imperial");
+constexpr const char* Section = "Units";
+constexpr const char* Key = "System";
+
+bool IsMetric(std::string text) {
+    for (char& c : text)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return text == "metric";
+}
 
 } // namespace
 
-UnitSystem LoadUnitSystem(const std::string& profilePath) {
-    const QSettings profile(QString::fromStdString(profilePath), QSettings::IniFormat);
-    return profile.value(Key).toString().compare(Metric, Qt::CaseInsensitive) == 0
-               ? UnitSystem::Metric
-               : UnitSystem::Imperial;
+UnitSystem LoadUnitSystem(const KelvoProfile& profile) {
+    const std::optional<std::string> system = profile.value(Section, Key);
+    return system && IsMetric(*system) ? UnitSystem::Metric : UnitSystem::Imperial;
 }
 
-bool SaveUnitSystem(const std::string& profilePath, UnitSystem units) {
-    QSettings profile(QString::fromStdString(profilePath), QSettings::IniFormat);
-    profile.setValue(Key, units == UnitSystem::Metric ? Metric : Imperial);
-    profile.sync();
-    return profile.status() == QSettings::NoError;
+void StoreUnitSystem(KelvoProfile& profile, UnitSystem units) {
+    profile.setValue(Section, Key, units == UnitSystem::Metric ? "Metric" : "Imperial");
 }

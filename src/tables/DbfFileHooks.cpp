@@ -1,10 +1,13 @@
 #include "tables/DbfFileHooks.h"
 
+#include "job/SafeWrite.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <stdio_ext.h>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +26,8 @@ struct HookFile {
     bool positionKnown = true;
     LastOperation last = LastOperation::None;
     char buffer[StreamBufferSize];
+    std::string snapshot; // a table opened for reading: the whole file as it was opened
+    FileStamp stamp;      // of the file read into the snapshot
 };
 
 void Remember(HookFile* file) {
@@ -43,12 +48,56 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+// Reads the whole of a regular file into the hook file's snapshot, without waiting on a FIFO or
+// a device. False with errno set when it cannot.
+bool ReadSnapshot(const std::string& path, HookFile& file) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
+        return false;
+    file.stamp = StampOfOpenFile(fd);
+    file.snapshot.reserve(static_cast<std::size_t>(file.stamp.size > 0 ? file.stamp.size : 0));
+    char chunk[64 * 1024];
+    int error = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : 0;
+            break;
+        }
+        file.snapshot.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (error == 0 && file.snapshot.empty())
+        error = EINVAL; // nothing to read a table from
+    errno = error;
+    return error == 0;
+}
+
+// A table opened for reading is read whole into memory: it stays the table that was opened
+// whatever later happens to the file (replaced, rewritten in place, cut short, made unreadable).
+SAFile OpenSnapshot(const std::string& path) {
+    auto* file = new HookFile;
+    if (ReadSnapshot(path, *file))
+        file->stream = ::fmemopen(file->snapshot.data(), file->snapshot.size(), "rb");
+    if (file->stream == nullptr) {
+        const int saved = errno;
+        delete file;
+        errno = saved;
+        return nullptr;
+    }
+    return reinterpret_cast<SAFile>(file);
+}
+
 SAFile Open(const char* name, const char* access) {
     const std::string_view asked(name);
     // Only the table itself: the code page file (".cpg") is never looked at.
     if (!EndsWith(asked, ".dbf") && !EndsWith(asked, ".DBF"))
         return nullptr;
     const std::string path(asked.substr(0, asked.size() - 4));
+    if (std::string_view(access) == "rb")
+        return OpenSnapshot(path);
     auto* file = new HookFile;
     file->stream = std::fopen(path.c_str(), access);
     if (file->stream == nullptr) {
@@ -183,4 +232,8 @@ SAHooks DbfFileHooks() {
 bool DbfIoFailed(DBFHandle handle, int& error) {
     error = FileOf(handle->fp)->error;
     return error != 0;
+}
+
+FileStamp DbfSnapshotStamp(DBFHandle handle) {
+    return FileOf(handle->fp)->stamp;
 }

@@ -50,6 +50,7 @@ bool Table::openHandle(std::string& message) {
             message = path_ + ": the table cannot be opened: " + Reason(errno);
             return false;
         }
+        stamp_ = DbfSnapshotStamp(handle_);
         if (DBFGetRecordCount(handle_) == layout_.recordCount &&
             DBFGetFieldCount(handle_) == static_cast<int>(layout_.fields.size()))
             break;

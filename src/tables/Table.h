@@ -15,6 +15,7 @@
 // process meanwhile is kept. Whenever a writer stops, the file is the old table or the new one.
 
 #include "tables/DbfLayout.h"
+#include "tables/FileStamp.h"
 #include "tables/TableFileImage.h"
 #include "tables/TableResult.h"
 #include "tables/TableTag.h"
@@ -64,6 +65,9 @@ public:
     const std::vector<DbfField>& fields() const { return layout_.fields; }
     // Why the last refused change failed, naming the file.
     const std::string& lastError() const { return lastError_; }
+    // The file the table was last read from (at opening, or again for a change): a file whose
+    // stamp now differs was changed on disk since.
+    const FileStamp& fileStamp() const { return stamp_; }
 
     // Order: a tag by name (nullptr when the table has none), and the tag that orders the
     // positioning operations (nullptr: physical record order).
@@ -155,6 +159,7 @@ private:
     DbfLayout layout_;
     TableAccess access_ = TableAccess::ReadOnly;
     DBFHandle handle_ = nullptr;
+    FileStamp stamp_;
     bool broken_ = false;
     int32_t count_ = 0;
 

@@ -641,25 +641,27 @@ TEST_F(Frame, MetricUnitsInTheViewMenuSwitchesTheSummaryAndIsKept) {
     EXPECT_TRUE(metric->isChecked());
     EXPECT_NE(totalLine().find(" W"), std::string::npos);
     EXPECT_EQ(totalLine().find("BTUH"), std::string::npos);
-    EXPECT_EQ(LoadUnitSystem(folder.file("kelvo.ini")), UnitSystem::Metric);
+    EXPECT_EQ(LoadUnitSystem(KelvoProfile::Load(folder.file("kelvo.ini"))), UnitSystem::Metric);
     // The job itself is untouched.
     EXPECT_EQ(state.job.run.modified, modified);
     EXPECT_EQ(std::memcmp(&before, &state.job.image, sizeof before), 0);
     frame->runCommand(MetricUnits);
     EXPECT_FALSE(metric->isChecked());
-    EXPECT_EQ(LoadUnitSystem(folder.file("kelvo.ini")), UnitSystem::Imperial);
+    EXPECT_EQ(LoadUnitSystem(KelvoProfile::Load(folder.file("kelvo.ini"))), UnitSystem::Imperial);
 }
 
 TEST(UnitsProfile, AnythingButMetricReadsAsImperial) {
     TempFolder folder;
     const std::string path = folder.file("kelvo.ini");
-    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Imperial); // no file
+    EXPECT_EQ(LoadUnitSystem(KelvoProfile::Load(path)), UnitSystem::Imperial); // no file
     std::ofstream(path) << "[Recent File List]\nFile1=/a.kvj\n[Units]\nSystem=metric\n";
-    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Metric);
+    EXPECT_EQ(LoadUnitSystem(KelvoProfile::Load(path)), UnitSystem::Metric);
     std::ofstream(path) << "[Units]\nSystem=Kelvin\n";
-    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Imperial);
-    ASSERT_TRUE(SaveUnitSystem(path, UnitSystem::Metric));
-    EXPECT_EQ(LoadUnitSystem(path), UnitSystem::Metric);
+    KelvoProfile kelvin = KelvoProfile::Load(path);
+    EXPECT_EQ(LoadUnitSystem(kelvin), UnitSystem::Imperial);
+    StoreUnitSystem(kelvin, UnitSystem::Metric);
+    ASSERT_TRUE(kelvin.save().ok);
+    EXPECT_EQ(LoadUnitSystem(KelvoProfile::Load(path)), UnitSystem::Metric);
 }
 
 // A profile that cannot be written (here a folder stands in its place) is reported, and the
