@@ -1,11 +1,15 @@
 #include "app/HelpWindow.h"
 
-#include <QCoreApplication>
+#include "app/HelpWindowPlacement.h"
+
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -32,7 +36,7 @@ constexpr std::array<std::pair<const char*, const char*>, 21> ContextPages{{
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* home) : QWidget(home, Qt::Window), home_(home) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quelbox Help"));
     browser_ = new QTextBrowser(this);
@@ -82,10 +86,66 @@ bool HelpWindow::showContext(const QString& context) {
     if (context != QLatin1String("contents"))
         url.setFragment(context);
     browser_->setSource(url);
+    QWidget* dialog = owner();
+    if (parentWidget() != dialog) {
+        if (dialog == home_)
+            stayWith(dialog);
+        else
+            openBeside(dialog);
+        watch(dialog);
+    }
     show();
     raise();
     activateWindow();
     return true;
+}
+
+QWidget* HelpWindow::owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != this ? modal : home_.data();
+}
+
+void HelpWindow::openBeside(QWidget* dialog) {
+    setParent(dialog, Qt::Tool);
+    // The help window's frame is taken to be as thick as the dialog's.
+    const QRect frame = dialog->frameGeometry();
+    const QRect inner = dialog->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QRect place =
+        PlaceBeside(frame, size().grownBy(margins), dialog->screen()->availableGeometry());
+    resize(place.size().shrunkBy(margins));
+    move(place.topLeft());
+}
+
+void HelpWindow::stayWith(QWidget* owner) {
+    const bool shown = isVisible();
+    const QPoint place = pos();
+    const QSize extent = size();
+    setParent(owner, qobject_cast<QDialog*>(owner) != nullptr ? Qt::Tool : Qt::Window);
+    resize(extent);
+    move(place);
+    if (!shown)
+        return;
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (owner != nullptr)
+        owner->activateWindow();
+}
+
+void HelpWindow::watch(QWidget* owner) {
+    if (auto* dialog = qobject_cast<QDialog*>(owner))
+        connect(dialog, &QDialog::finished, this, &HelpWindow::ownerClosed,
+                Qt::SingleShotConnection);
+}
+
+void HelpWindow::ownerClosed() {
+    QWidget* next = owner();
+    if (parentWidget() == next)
+        return;
+    stayWith(next);
+    watch(next);
 }
 
 bool HelpWindow::findNext() {

@@ -64,8 +64,6 @@ private:
     void toggleToolBar();
     void toggleMetricUnits();
     void showAbout();
-    // Makes the help window the main window's again after the dialog that held it closed.
-    void giveHelpBack();
 
     AppState& state_;
     ReportPrinting printing_;

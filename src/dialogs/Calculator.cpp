@@ -55,6 +55,14 @@ void Calculator::equals() {
     pending_ = QChar();
 }
 
+void Calculator::backspace() {
+    if (failed_ || entry_.isEmpty())
+        return;
+    entry_.chop(1);
+    if (entry_.isEmpty())
+        entry_ = QStringLiteral("0");
+}
+
 void Calculator::clear() {
     *this = Calculator();
 }

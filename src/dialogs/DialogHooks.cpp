@@ -1,6 +1,7 @@
 #include "dialogs/DialogHooks.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,6 +16,7 @@ struct Handlers {
     ModalHandler modal;
     FileHandler file;
     HelpHandler help;
+    UrlHandler url;
 };
 
 Handlers& Installed() {
@@ -83,6 +85,12 @@ void RequestHelp(const QString& context) {
         Installed().help(context);
 }
 
+bool OpenUrl(const QUrl& url) {
+    if (Installed().url)
+        return Installed().url(url);
+    return QDesktopServices::openUrl(url);
+}
+
 MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(Installed().message, std::move(handler));
 }
@@ -97,6 +105,10 @@ FileHandler SetFileHandler(FileHandler handler) {
 
 HelpHandler SetHelpHandler(HelpHandler handler) {
     return std::exchange(Installed().help, std::move(handler));
+}
+
+UrlHandler SetUrlHandler(UrlHandler handler) {
+    return std::exchange(Installed().url, std::move(handler));
 }
 
 QString ApplicationTitle() {
