@@ -34,9 +34,16 @@ constexpr std::array<std::pair<const char*, const char*>, 21> ContextPages{{
     {"units", "units.html"},
 }};
 
+// A secondary window of its owner: the window manager keeps it above that window (so help does not
+// sink behind a maximized main window), and it is not blocked by the owner's modality. Not a tool
+// window: that would hand the keys typed in help (Alt+F for Find) to the owner's shortcuts.
+Qt::WindowFlags WindowKindUnder(const QWidget* owner) {
+    return owner != nullptr ? Qt::Dialog : Qt::Window;
+}
+
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* home) : QWidget(home, Qt::Window), home_(home) {
+HelpWindow::HelpWindow(QWidget* home) : QWidget(home, WindowKindUnder(home)), home_(home) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quelbox Help"));
     browser_ = new QTextBrowser(this);
@@ -106,7 +113,7 @@ QWidget* HelpWindow::owner() const {
 }
 
 void HelpWindow::openBeside(QWidget* dialog) {
-    setParent(dialog, Qt::Tool);
+    setParent(dialog, WindowKindUnder(dialog));
     // The help window's frame is taken to be as thick as the dialog's.
     const QRect frame = dialog->frameGeometry();
     const QRect inner = dialog->geometry();
@@ -114,17 +121,14 @@ void HelpWindow::openBeside(QWidget* dialog) {
                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
     const QRect place =
         PlaceBeside(frame, size().grownBy(margins), dialog->screen()->availableGeometry());
-    resize(place.size().shrunkBy(margins));
-    move(place.topLeft());
+    setGeometry(place.marginsRemoved(margins));
 }
 
 void HelpWindow::stayWith(QWidget* owner) {
     const bool shown = isVisible();
-    const QPoint place = pos();
-    const QSize extent = size();
-    setParent(owner, qobject_cast<QDialog*>(owner) != nullptr ? Qt::Tool : Qt::Window);
-    resize(extent);
-    move(place);
+    const QRect place = geometry(); // a new native window is placed by its inside
+    setParent(owner, WindowKindUnder(owner));
+    setGeometry(place);
     if (!shown)
         return;
     setAttribute(Qt::WA_ShowWithoutActivating, true);

@@ -2,10 +2,10 @@
 // The help window: the HTML pages of help/ shown at a context ("contents", "1088", ...), with a
 // find line that searches the page shown.
 //
-// It belongs to the main window (its home). Asked for while a modal dialog runs, it becomes a tool
-// window of that dialog, placed beside it: the window manager keeps it above the dialog, and the
-// dialog's modality does not block it. When the dialog closes, help goes back to the window under
-// it where it stood, and leaves the focus to that window.
+// It is a secondary window of the main window (its home), kept above it. Asked for while a modal
+// dialog runs, it becomes a secondary window of that dialog, placed beside it: the window manager
+// keeps it above the dialog, and the dialog's modality does not block it. When the dialog closes,
+// help goes back to the window under it, where it stood, and leaves the focus to that window.
 
 #include <QPointer>
 #include <QString>
@@ -34,7 +34,7 @@ public:
 private:
     // The running modal dialog, or home when none runs.
     QWidget* owner() const;
-    // Becomes a tool window of `dialog`, beside it.
+    // Becomes a secondary window of `dialog`, beside it.
     void openBeside(QWidget* dialog);
     // Becomes `owner`'s window at the same place, shown as it was without taking the focus.
     void stayWith(QWidget* owner);

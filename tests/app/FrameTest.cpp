@@ -52,6 +52,12 @@ ModalScript::Step JobInformation(const char* name, const char* length) {
     };
 }
 
+// True once `window` is the application's active window (a window of another window counts as
+// active to qWaitForWindowActive while its owner is).
+bool BecomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 class Frame : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -414,9 +420,48 @@ TEST_F(Frame, HelpFromAModalDialogTakesInputWhileTheDialogRuns) {
     EXPECT_TRUE(frame->helpWindow()->isVisible());
 }
 
-// Over a dialog, help is a tool window of it (so the window manager keeps it above the dialog,
+// Keys typed in help belong to help: Alt+F goes to its Find line, over the main window and over a
+// dialog alike, not to the File menu or the dialog's "&Fax".
+TEST_F(Frame, AltFInHelpReachesItsFindLine) {
+    WriteSubmitterFile();
+    MakeJob("Keys");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    const auto findTakesAltF = [this](QWidget* expectedOwner) {
+        HelpWindow* help = frame->helpWindow();
+        if (help == nullptr)
+            return testing::AssertionFailure() << "no help window";
+        if (help->parentWidget() != expectedOwner)
+            return testing::AssertionFailure() << "help has another owner";
+        help->activateWindow();
+        if (!BecomesActive(help))
+            return testing::AssertionFailure() << "help is not active";
+        help->browser()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        if (!help->findLine()->hasFocus())
+            return testing::AssertionFailure() << "Alt+F did not reach the Find line";
+        QTest::keyClicks(help->findLine(), QStringLiteral("Height"));
+        return testing::AssertionSuccess();
+    };
+    frame->runCommand(HelpIndex);
+    EXPECT_TRUE(findTakesAltF(frame.get()));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr); // no menu opened
+    ModalScript modal({[&](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        EXPECT_TRUE(findTakesAltF(&d));
+        EXPECT_NE(FieldText(d, "fax").right(6), QStringLiteral("Height"));
+        return ClickCancel(d);
+    }});
+    frame->runCommand(EditJobInfo);
+    EXPECT_EQ(modal.unexpected, 0);
+}
+
+// Over a dialog, help is a secondary window of it (so the window manager keeps it above the dialog,
 // which stays above the main window) and opens beside it, not over its fields and buttons.
-TEST_F(Frame, HelpFromADialogOpensBesideItAsItsToolWindow) {
+TEST_F(Frame, HelpFromADialogOpensBesideItAsItsSecondaryWindow) {
     WriteSubmitterFile();
     MakeJob("Beside");
     frame->show();
@@ -437,7 +482,7 @@ TEST_F(Frame, HelpFromADialogOpensBesideItAsItsToolWindow) {
         if (help == nullptr)
             return ClickCancel(d);
         EXPECT_EQ(help->parentWidget(), &d);
-        EXPECT_EQ(help->windowType(), Qt::Tool);
+        EXPECT_EQ(help->windowType(), Qt::Dialog);
         EXPECT_EQ(help->windowHandle()->transientParent(), d.windowHandle());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
         EXPECT_FALSE(help->frameGeometry().intersects(d.frameGeometry()));
@@ -449,8 +494,8 @@ TEST_F(Frame, HelpFromADialogOpensBesideItAsItsToolWindow) {
     EXPECT_EQ(modal.opened, std::vector<QString>{QStringLiteral("TUserDialog")});
 }
 
-// When the dialog closes, help stays where it stood, shown, and the keyboard goes back to the
-// main window: Alt+F then opens the File menu rather than help's Find line.
+// When the dialog closes, help stays where it stood, shown above the main window, and the keyboard
+// goes back to the main window: Alt+F then opens the File menu rather than help's Find line.
 TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
     WriteSubmitterFile();
     MakeJob("Focus");
@@ -468,11 +513,11 @@ TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
         EXPECT_NE(help, nullptr);
         if (help == nullptr)
             return ClickCancel(d);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(help)); // F1 hands help the keyboard
-        help->move(help->pos() + QPoint(7, 5));         // as the user may move it
+        EXPECT_TRUE(BecomesActive(help));       // F1 hands help the keyboard
+        help->move(help->pos() + QPoint(7, 5)); // as the user may move it
         stood = help->pos();
         d.activateWindow(); // a click back into the dialog
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(BecomesActive(&d));
         return ClickCancel(d);
     }});
     frame->runCommand(EditJobInfo);
@@ -481,6 +526,7 @@ TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
     QTest::qWait(50); // lets a window that would take the focus do so
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->parentWidget(), frame.get());
+    EXPECT_EQ(help->windowType(), Qt::Dialog); // kept above the main window, not behind it
     EXPECT_EQ(help->pos(), stood);
     EXPECT_EQ(QApplication::activeWindow(), frame.get());
     EXPECT_FALSE(help->findLine()->hasFocus());
