@@ -102,10 +102,7 @@ TCalculatorDialog::TCalculatorDialog(double start, QWidget* parent)
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QString text = QString::number(std::isfinite(start) ? start : 0.0, 'f', 0);
-    for (const QChar c : text)
-        if (c.isDigit())
-            calculator_.digit(c.digitValue());
+    calculator_.startFrom(start);
     display_->setText(calculator_.display());
 }
 

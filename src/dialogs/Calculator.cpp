@@ -67,6 +67,11 @@ void Calculator::clear() {
     *this = Calculator();
 }
 
+void Calculator::startFrom(double value) {
+    clear();
+    accumulator_ = std::isfinite(value) ? value : 0.0;
+}
+
 double Calculator::value() const {
     if (failed_)
         return 0.0;

@@ -14,6 +14,9 @@ public:
     // Takes back the last digit or point typed; a result on the display stays.
     void backspace();
     void clear();
+    // Starts over from `value` shown as a result: a digit typed next begins a new number, an
+    // operation works on it. A value that is not finite starts from 0.
+    void startFrom(double value);
 
     // What the display shows: the number being typed or the last result; "E" after an error
     // (division by zero or an overflow), until cleared.

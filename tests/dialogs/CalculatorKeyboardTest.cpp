@@ -106,8 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{0, "100/8\n", "12.5", false, false},
         TypedCase{0, "7.5-10\n", "-2.5", false, false},
         TypedCase{0, "1,5*2\n", "3", false, false}, // a comma is the decimal point too
-        // The field's value is where the calculator starts.
+        // The field's value is where the calculator starts: an operation works on it, a digit
+        // starts a new number, and Enter takes it as it is.
         TypedCase{40, "*2\n", "80", false, false},
+        TypedCase{500, "1200*3+5\n", "3605", false, false}, TypedCase{500, "\n", "500", true, true},
+        TypedCase{500, "\b", "500", false, false},
         // Backspace takes back the last key typed, down to 0; a result stays.
         TypedCase{0, "123\b", "12", false, false}, TypedCase{0, "12+34\b\b\n", "12", false, false},
         TypedCase{0, "7\b", "0", false, false}, TypedCase{0, "12+3\n\b", "15", false, false},
