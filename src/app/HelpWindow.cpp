@@ -119,9 +119,13 @@ void HelpWindow::openBeside(QWidget* dialog) {
     const QRect inner = dialog->geometry();
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    // The size asked for: the window's own, unless it is still the size the last placing cut it to.
+    if (size() != fittedSize_)
+        wantedSize_ = size();
     const QRect place =
-        PlaceBeside(frame, size().grownBy(margins), dialog->screen()->availableGeometry());
+        PlaceBeside(frame, wantedSize_.grownBy(margins), dialog->screen()->availableGeometry());
     setGeometry(place.marginsRemoved(margins));
+    fittedSize_ = size();
 }
 
 void HelpWindow::stayWith(QWidget* owner) {

@@ -43,6 +43,8 @@ private:
     void ownerClosed();
 
     QPointer<QWidget> home_;
+    QSize wantedSize_; // the size help had before placing beside a dialog narrowed it
+    QSize fittedSize_; // the size that placing gave it
     QTextBrowser* browser_;
     QLineEdit* find_;
 };

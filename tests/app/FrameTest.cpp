@@ -494,6 +494,38 @@ TEST_F(Frame, HelpFromADialogOpensBesideItAsItsSecondaryWindow) {
     EXPECT_EQ(modal.opened, std::vector<QString>{QStringLiteral("TUserDialog")});
 }
 
+// Narrowed to the room beside one dialog, help takes its own width again where a later dialog
+// leaves more room.
+TEST_F(Frame, HelpNarrowedBesideADialogWidensAgainWhereThereIsRoom) {
+    WriteSubmitterFile();
+    MakeJob("Widths");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QRect screen = frame->screen()->availableGeometry();
+    frame->runCommand(HelpIndex);
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    frame->helpWindow()->resize(screen.width() - 100, screen.height() - 40); // fits nowhere whole
+    frame->helpWindow()->close();
+    std::vector<int> widths;
+    const auto besideWithRoom = [&](int room) {
+        return [&, room](QDialog& d) {
+            d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+            d.show();
+            d.move(screen.right() - HelpGap - room - d.frameGeometry().width() + 1, screen.top());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            QTest::keyClick(&d, Qt::Key_F1);
+            if (HelpWindow* help = frame->helpWindow())
+                widths.push_back(help->frameGeometry().width());
+            return ClickCancel(d);
+        };
+    };
+    ModalScript modal(
+        {besideWithRoom(HelpMinimumWidth + 10), besideWithRoom(HelpMinimumWidth + 80)});
+    frame->runCommand(UserLoad);
+    frame->runCommand(UserLoad);
+    EXPECT_EQ(widths, (std::vector<int>{HelpMinimumWidth + 10, HelpMinimumWidth + 80}));
+}
+
 // When the dialog closes, help stays where it stood, shown above the main window, and the keyboard
 // goes back to the main window: Alt+F then opens the File menu rather than help's Find line.
 TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
