@@ -128,22 +128,22 @@ void HelpWindow::openBeside(QWidget* dialog) {
     fittedSize_ = size();
 }
 
-void HelpWindow::stayWith(QWidget* owner) {
+void HelpWindow::stayWith(QWidget* window) {
     const bool shown = isVisible();
     const QRect place = geometry(); // a new native window is placed by its inside
-    setParent(owner, WindowKindUnder(owner));
+    setParent(window, WindowKindUnder(window));
     setGeometry(place);
     if (!shown)
         return;
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     show();
     setAttribute(Qt::WA_ShowWithoutActivating, false);
-    if (owner != nullptr)
-        owner->activateWindow();
+    if (window != nullptr)
+        window->activateWindow();
 }
 
-void HelpWindow::watch(QWidget* owner) {
-    if (auto* dialog = qobject_cast<QDialog*>(owner))
+void HelpWindow::watch(QWidget* window) {
+    if (auto* dialog = qobject_cast<QDialog*>(window))
         connect(dialog, &QDialog::finished, this, &HelpWindow::ownerClosed,
                 Qt::SingleShotConnection);
 }

@@ -36,10 +36,11 @@ private:
     QWidget* owner() const;
     // Becomes a secondary window of `dialog`, beside it.
     void openBeside(QWidget* dialog);
-    // Becomes `owner`'s window at the same place, shown as it was without taking the focus.
-    void stayWith(QWidget* owner);
-    // Follows the owner when `owner`, a dialog, closes.
-    void watch(QWidget* owner);
+    // Becomes `window`'s secondary window at the same place, shown as it was, without taking the
+    // focus from `window`.
+    void stayWith(QWidget* window);
+    // Follows the next owner when `window`, a dialog, closes.
+    void watch(QWidget* window);
     void ownerClosed();
 
     QPointer<QWidget> home_;

@@ -1,7 +1,6 @@
 #include "app/HelpWindowPlacement.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 

@@ -202,7 +202,7 @@ QString PdfSavedStatus(const QString& path) {
     return QStringLiteral("Report saved as ") + path;
 }
 
-bool OfferToOpenPdf(const QString& path, QWidget* parent) {
+void OfferToOpenPdf(const QString& path, QWidget* parent) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Export PDF"),
                     QStringLiteral("The report was saved as\n") + path, QMessageBox::NoButton,
                     parent);
@@ -214,11 +214,8 @@ bool OfferToOpenPdf(const QString& path, QWidget* parent) {
     box.setDefaultButton(open);
     box.setEscapeButton(close);
     RunModal(box);
-    if (box.clickedButton() != open)
-        return false;
-    if (!OpenUrl(QUrl::fromLocalFile(path)))
+    if (box.clickedButton() == open && !OpenUrl(QUrl::fromLocalFile(path)))
         ShowMessage(parent, {QStringLiteral("Export PDF"),
                              QStringLiteral("No program could be started to open ") + path,
                              MessageIcon::Exclamation, MessageButtons::Ok});
-    return true;
 }

@@ -37,5 +37,5 @@ private:
 // The status line after an export: where the PDF went.
 QString PdfSavedStatus(const QString& path);
 // Tells where the PDF went and offers to open it in the desktop's PDF viewer (through OpenUrl);
-// a viewer that cannot be started is reported. Returns true when the user chose to open it.
-bool OfferToOpenPdf(const QString& path, QWidget* parent);
+// a viewer that cannot be started is reported.
+void OfferToOpenPdf(const QString& path, QWidget* parent);
