@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build folder, unpacks it into a fresh folder tree and runs the
-# installed quelbox-cli there on the sample job: a PDF report and a unit search that finds the
-# installed tables. Usage: check-package.sh BUILD_DIR
+# Makes the Debian package from a build folder, unpacks it into a fresh folder tree, checks that its
+# programs and libraries are stripped, and runs the installed quelbox-cli there on the sample job:
+# a PDF report and a unit search that finds the installed tables. Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls -t "$build_dir"/quelbox_*.deb | head -n 1)
-echo "Package: $(basename "$package")"
+echo "Package: $(basename "$package") ($(stat -c %s "$package") bytes)"
 dpkg-deb --field "$package" Depends
 
 tree=$(mktemp -d)
@@ -20,6 +20,13 @@ for file in usr/bin/quelbox usr/bin/quelbox-cli usr/share/quelbox/UNITS.DAT usr/
     [ -e "$tree/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
 ls "$tree"/usr/lib/libtavrin32.so* "$tree"/usr/lib/libcellix32.so* >/dev/null
+for binary in "$tree"/usr/bin/quelbox "$tree"/usr/bin/quelbox-cli "$tree"/usr/lib/lib*.so.*; do
+    [ -L "$binary" ] && continue
+    if readelf --section-headers "$binary" | grep -q -e '\.debug_' -e '\.symtab'; then
+        echo "not stripped: ${binary#"$tree"}"
+        exit 1
+    fi
+done
 
 cp "$build_dir/sample/sample.kvj" "$work/"
 cd "$work"

@@ -1,11 +1,15 @@
 #include "app/HelpWindow.h"
 
-#include <QCoreApplication>
+#include "app/HelpWindowPlacement.h"
+
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -30,9 +34,16 @@ constexpr std::array<std::pair<const char*, const char*>, 21> ContextPages{{
     {"units", "units.html"},
 }};
 
+// A secondary window of its owner: the window manager keeps it above that window (so help does not
+// sink behind a maximized main window), and it is not blocked by the owner's modality. Not a tool
+// window: that would hand the keys typed in help (Alt+F for Find) to the owner's shortcuts.
+Qt::WindowFlags WindowKindUnder(const QWidget* owner) {
+    return owner != nullptr ? Qt::Dialog : Qt::Window;
+}
+
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* home) : QWidget(home, WindowKindUnder(home)), home_(home) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quelbox Help"));
     browser_ = new QTextBrowser(this);
@@ -82,10 +93,67 @@ bool HelpWindow::showContext(const QString& context) {
     if (context != QLatin1String("contents"))
         url.setFragment(context);
     browser_->setSource(url);
+    QWidget* dialog = owner();
+    if (parentWidget() != dialog) {
+        if (dialog == home_)
+            stayWith(dialog);
+        else
+            openBeside(dialog);
+        watch(dialog);
+    }
     show();
     raise();
     activateWindow();
     return true;
+}
+
+QWidget* HelpWindow::owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != this ? modal : home_.data();
+}
+
+void HelpWindow::openBeside(QWidget* dialog) {
+    setParent(dialog, WindowKindUnder(dialog));
+    // The help window's frame is taken to be as thick as the dialog's.
+    const QRect frame = dialog->frameGeometry();
+    const QRect inner = dialog->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    // The size asked for: the window's own, unless it is still the size the last placing cut it to.
+    if (size() != fittedSize_)
+        wantedSize_ = size();
+    const QRect place =
+        PlaceBeside(frame, wantedSize_.grownBy(margins), dialog->screen()->availableGeometry());
+    setGeometry(place.marginsRemoved(margins));
+    fittedSize_ = size();
+}
+
+void HelpWindow::stayWith(QWidget* window) {
+    const bool shown = isVisible();
+    const QRect place = geometry(); // a new native window is placed by its inside
+    setParent(window, WindowKindUnder(window));
+    setGeometry(place);
+    if (!shown)
+        return;
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (window != nullptr)
+        window->activateWindow();
+}
+
+void HelpWindow::watch(QWidget* window) {
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        connect(dialog, &QDialog::finished, this, &HelpWindow::ownerClosed,
+                Qt::SingleShotConnection);
+}
+
+void HelpWindow::ownerClosed() {
+    QWidget* next = owner();
+    if (parentWidget() == next)
+        return;
+    stayWith(next);
+    watch(next);
 }
 
 bool HelpWindow::findNext() {

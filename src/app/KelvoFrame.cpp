@@ -17,9 +17,7 @@
 #include "dialogs/SubmitterDialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -74,7 +72,14 @@ void KelvoFrame::buildOperations() {
         {SaveJob, [this] { SaveJobCommand(state_, *this); }},
         {PrintJob, [this] { printing_.Print(state_, this); }},
         {PrintPreview, [this] { printing_.Preview(state_, this); }},
-        {ExportPdf, [this] { printing_.ExportPdf(state_, this); }},
+        {ExportPdf,
+         [this] {
+             const QString path = printing_.ExportPdf(state_, this);
+             if (path.isEmpty())
+                 return;
+             statusBar()->showMessage(PdfSavedStatus(path));
+             OfferToOpenPdf(path, this);
+         }},
         {SetDefaults, [this] { DefaultsCommand(state_, *this); }},
         {SubmittedBy, [this] { SubmitterCommand(state_, *this); }},
         {ClearJob, [this] { ClearCommand(state_, *this); }},
@@ -283,17 +288,6 @@ void KelvoFrame::showAbout() {
 void KelvoFrame::openHelp(const QString& context) {
     if (help_ == nullptr)
         help_ = new HelpWindow(this);
-    // A window outside a running modal dialog would stay behind it and take no input until it
-    // closed: over a dialog, help belongs to the dialog, and comes back when the dialog closes.
-    QWidget* modal = QApplication::activeModalWidget();
-    QWidget* owner = modal != nullptr && modal != help_ ? modal : this;
-    if (help_->parentWidget() != owner) {
-        help_->setParent(owner, Qt::Window);
-        if (auto* dialog = qobject_cast<QDialog*>(owner))
-            connect(
-                dialog, &QDialog::finished, this, [this] { giveHelpBack(); },
-                Qt::SingleShotConnection);
-    }
     if (!help_->showContext(context))
         showError(StartCaption,
                   "The help pages were not found in " + HelpWindow::HelpFolder().toStdString());
@@ -301,16 +295,6 @@ void KelvoFrame::openHelp(const QString& context) {
 
 HelpWindow* KelvoFrame::helpWindow() const {
     return help_;
-}
-
-void KelvoFrame::giveHelpBack() {
-    if (help_ == nullptr || help_->parentWidget() == this)
-        return;
-    const bool shown = help_->isVisible();
-    const QRect place = help_->geometry();
-    help_->setParent(this, Qt::Window);
-    help_->setGeometry(place);
-    help_->setVisible(shown);
 }
 
 void KelvoFrame::reportProblems(const std::vector<std::string>& problems) {

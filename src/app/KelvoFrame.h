@@ -68,8 +68,6 @@ private:
     void toggleToolBar();
     void toggleMetricUnits();
     void showAbout();
-    // Makes the help window the main window's again after the dialog that held it closed.
-    void giveHelpBack();
     // Writes kelvo.ini when it changed; the first failure of the run is told in the status bar.
     void keepProfile();
     void tablesChanged(const std::vector<std::string>& notices);

@@ -9,12 +9,15 @@
 #include "report/ReportPdf.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -173,7 +176,7 @@ void ReportPrinting::Preview(AppState& state, QWidget* parent) {
     RunModal(dialog);
 }
 
-void ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
+QString ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
     FileRequest request;
     request.save = true;
     request.caption = QStringLiteral("Export PDF");
@@ -183,13 +186,36 @@ void ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = ChooseFile(parent, request);
     if (path.isEmpty())
-        return;
+        return {};
     DrawingMessages messages;
     const ReportPdfResult written =
         WriteReportPdf(path.toStdString(), ContentOf(state), 1, 2, messages.Handler());
     messages.Show(parent);
-    if (!written.ok)
-        ShowMessage(parent,
-                    {QStringLiteral("File Save Error"), QString::fromStdString(written.message),
-                     MessageIcon::Exclamation, MessageButtons::Ok});
+    if (written.ok)
+        return path;
+    ShowMessage(parent, {QStringLiteral("File Save Error"), QString::fromStdString(written.message),
+                         MessageIcon::Exclamation, MessageButtons::Ok});
+    return {};
+}
+
+QString PdfSavedStatus(const QString& path) {
+    return QStringLiteral("Report saved as ") + path;
+}
+
+void OfferToOpenPdf(const QString& path, QWidget* parent) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Export PDF"),
+                    QStringLiteral("The report was saved as\n") + path, QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("pdfSaved"));
+    QPushButton* open = box.addButton(QStringLiteral("&Open"), QMessageBox::AcceptRole);
+    open->setObjectName(QStringLiteral("openButton"));
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    close->setObjectName(QStringLiteral("closeButton"));
+    box.setDefaultButton(open);
+    box.setEscapeButton(close);
+    RunModal(box);
+    if (box.clickedButton() == open && !OpenUrl(QUrl::fromLocalFile(path)))
+        ShowMessage(parent, {QStringLiteral("Export PDF"),
+                             QStringLiteral("No program could be started to open ") + path,
+                             MessageIcon::Exclamation, MessageButtons::Ok});
 }

@@ -5,6 +5,8 @@
 
 #include "app/AppState.h"
 
+#include <QString>
+
 #include <memory>
 
 class QPrinter;
@@ -21,8 +23,9 @@ public:
     // chosen printer. The printer and its settings are kept for the next print.
     void Print(AppState& state, QWidget* parent);
     void Preview(AppState& state, QWidget* parent);
-    // Asks for a file name and writes the report's pages as a PDF.
-    void ExportPdf(AppState& state, QWidget* parent);
+    // Asks for a file name and writes the report's pages as a PDF. Returns the file written;
+    // empty when the user cancelled or the file could not be written (a message said why).
+    QString ExportPdf(AppState& state, QWidget* parent);
 
     // The application printer, created at the first use.
     QPrinter& Printer();
@@ -30,3 +33,9 @@ public:
 private:
     std::unique_ptr<QPrinter> printer_;
 };
+
+// The status line after an export: where the PDF went.
+QString PdfSavedStatus(const QString& path);
+// Tells where the PDF went and offers to open it in the desktop's PDF viewer (through OpenUrl);
+// a viewer that cannot be started is reported.
+void OfferToOpenPdf(const QString& path, QWidget* parent);

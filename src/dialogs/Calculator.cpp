@@ -55,8 +55,21 @@ void Calculator::equals() {
     pending_ = QChar();
 }
 
+void Calculator::backspace() {
+    if (failed_ || entry_.isEmpty())
+        return;
+    entry_.chop(1);
+    if (entry_.isEmpty())
+        entry_ = QStringLiteral("0");
+}
+
 void Calculator::clear() {
     *this = Calculator();
+}
+
+void Calculator::startFrom(double value) {
+    clear();
+    accumulator_ = std::isfinite(value) ? value : 0.0;
 }
 
 double Calculator::value() const {

@@ -3,6 +3,7 @@
 #include "dialogs/SaveFileDialog.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,6 +18,7 @@ struct Handlers {
     ModalHandler modal;
     FileHandler file;
     HelpHandler help;
+    UrlHandler url;
 };
 
 Handlers& Installed() {
@@ -87,6 +89,12 @@ void RequestHelp(const QString& context) {
         Installed().help(context);
 }
 
+bool OpenUrl(const QUrl& url) {
+    if (Installed().url)
+        return Installed().url(url);
+    return QDesktopServices::openUrl(url);
+}
+
 MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(Installed().message, std::move(handler));
 }
@@ -101,6 +109,10 @@ FileHandler SetFileHandler(FileHandler handler) {
 
 HelpHandler SetHelpHandler(HelpHandler handler) {
     return std::exchange(Installed().help, std::move(handler));
+}
+
+UrlHandler SetUrlHandler(UrlHandler handler) {
+    return std::exchange(Installed().url, std::move(handler));
 }
 
 QString ApplicationTitle() {

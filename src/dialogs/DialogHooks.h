@@ -1,13 +1,14 @@
 #pragma once
-// Every message box, modal dialog, file dialog and help request of the program goes through these
-// functions. Each has a replaceable handler, so tests answer the prompts without blocking and the
-// application routes help requests to its help window.
+// Every message box, modal dialog, file dialog, help request and file handed to the desktop goes
+// through these functions. Each has a replaceable handler, so tests answer the prompts without
+// blocking and the application routes help requests to its help window.
 
 #include <QString>
 
 #include <functional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 enum class MessageIcon { Information, Exclamation, Question, Stop };
@@ -35,12 +36,15 @@ struct FileRequest {
 using FileHandler = std::function<QString(QWidget* parent, const FileRequest&)>;
 
 using HelpHandler = std::function<void(const QString& context)>;
+// Opens a file or address in the desktop's program for it; false when none could be started.
+using UrlHandler = std::function<bool(const QUrl& url)>;
 
 MessageAnswer ShowMessage(QWidget* parent, const MessageRequest& request);
 int RunModal(QDialog& dialog);
 QString ChooseFile(QWidget* parent, const FileRequest& request);
 // Opens help at a context ("1088", ..., or "contents").
 void RequestHelp(const QString& context);
+bool OpenUrl(const QUrl& url);
 
 // Each setter installs a handler (an empty one restores the standard behaviour) and returns the
 // handler it replaced.
@@ -48,6 +52,7 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 ModalHandler SetModalHandler(ModalHandler handler);
 FileHandler SetFileHandler(FileHandler handler);
 HelpHandler SetHelpHandler(HelpHandler handler);
+UrlHandler SetUrlHandler(UrlHandler handler);
 
 // The application's name, the title of the range messages.
 QString ApplicationTitle();

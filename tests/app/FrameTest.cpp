@@ -1,6 +1,7 @@
 #include "../dialogs/DialogTestSupport.h"
 
 #include "app/HelpWindow.h"
+#include "app/HelpWindowPlacement.h"
 #include "app/KelvoFrame.h"
 #include "app/SummaryView.h"
 #include "app/UnitsProfile.h"
@@ -9,11 +10,15 @@
 #include "job/JobFile.h"
 #include "tables/ShippedTables.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -45,6 +50,12 @@ ModalScript::Step JobInformation(const char* name, const char* length) {
         SetField(d, "height", QStringLiteral("8"));
         return ClickOk(d);
     };
+}
+
+// True once `window` is the application's active window (a window of another window counts as
+// active to qWaitForWindowActive while its owner is).
+bool BecomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 class Frame : public ::testing::Test {
@@ -467,6 +478,224 @@ TEST_F(Frame, HelpFromAModalDialogTakesInputWhileTheDialogRuns) {
     ASSERT_NE(frame->helpWindow(), nullptr);
     EXPECT_EQ(frame->helpWindow()->parentWidget(), frame.get());
     EXPECT_TRUE(frame->helpWindow()->isVisible());
+}
+
+// Keys typed in help belong to help: Alt+F goes to its Find line, over the main window and over a
+// dialog alike, not to the File menu or the dialog's "&Fax".
+TEST_F(Frame, AltFInHelpReachesItsFindLine) {
+    WriteSubmitterFile();
+    MakeJob("Keys");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    const auto findTakesAltF = [this](QWidget* expectedOwner) {
+        HelpWindow* help = frame->helpWindow();
+        if (help == nullptr)
+            return testing::AssertionFailure() << "no help window";
+        if (help->parentWidget() != expectedOwner)
+            return testing::AssertionFailure() << "help has another owner";
+        help->activateWindow();
+        if (!BecomesActive(help))
+            return testing::AssertionFailure() << "help is not active";
+        help->browser()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        if (!help->findLine()->hasFocus())
+            return testing::AssertionFailure() << "Alt+F did not reach the Find line";
+        QTest::keyClicks(help->findLine(), QStringLiteral("Height"));
+        return testing::AssertionSuccess();
+    };
+    frame->runCommand(HelpIndex);
+    EXPECT_TRUE(findTakesAltF(frame.get()));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr); // no menu opened
+    ModalScript modal({[&](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        EXPECT_TRUE(findTakesAltF(&d));
+        EXPECT_NE(FieldText(d, "fax").right(6), QStringLiteral("Height"));
+        return ClickCancel(d);
+    }});
+    frame->runCommand(EditJobInfo);
+    EXPECT_EQ(modal.unexpected, 0);
+}
+
+// Over a dialog, help is a secondary window of it (so the window manager keeps it above the dialog,
+// which stays above the main window) and opens beside it, not over its fields and buttons.
+TEST_F(Frame, HelpFromADialogOpensBesideItAsItsSecondaryWindow) {
+    WriteSubmitterFile();
+    MakeJob("Beside");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->runCommand(HelpIndex); // a help window small enough to fit beside the dialog
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    frame->helpWindow()->resize(240, 200);
+    frame->helpWindow()->close();
+    const QRect screen = frame->screen()->availableGeometry();
+    ModalScript modal({[&](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+        d.show();
+        d.move(screen.topLeft());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        HelpWindow* help = frame->helpWindow();
+        EXPECT_TRUE(help != nullptr && help->isVisible());
+        if (help == nullptr)
+            return ClickCancel(d);
+        EXPECT_EQ(help->parentWidget(), &d);
+        EXPECT_EQ(help->windowType(), Qt::Dialog);
+        EXPECT_EQ(help->windowHandle()->transientParent(), d.windowHandle());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
+        EXPECT_FALSE(help->frameGeometry().intersects(d.frameGeometry()));
+        EXPECT_TRUE(screen.contains(help->frameGeometry()));
+        EXPECT_EQ(help->frameGeometry().left(), d.frameGeometry().right() + 1 + HelpGap);
+        return ClickCancel(d);
+    }});
+    frame->runCommand(UserLoad);
+    EXPECT_EQ(modal.opened, std::vector<QString>{QStringLiteral("TUserDialog")});
+}
+
+// Narrowed to the room beside one dialog, help takes its own width again where a later dialog
+// leaves more room.
+TEST_F(Frame, HelpNarrowedBesideADialogWidensAgainWhereThereIsRoom) {
+    WriteSubmitterFile();
+    MakeJob("Widths");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QRect screen = frame->screen()->availableGeometry();
+    frame->runCommand(HelpIndex);
+    ASSERT_NE(frame->helpWindow(), nullptr);
+    frame->helpWindow()->resize(screen.width() - 100, screen.height() - 40); // fits nowhere whole
+    frame->helpWindow()->close();
+    std::vector<int> widths;
+    const auto besideWithRoom = [&](int room) {
+        return [&, room](QDialog& d) {
+            d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+            d.show();
+            d.move(screen.right() - HelpGap - room - d.frameGeometry().width() + 1, screen.top());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            QTest::keyClick(&d, Qt::Key_F1);
+            if (HelpWindow* help = frame->helpWindow())
+                widths.push_back(help->frameGeometry().width());
+            return ClickCancel(d);
+        };
+    };
+    ModalScript modal(
+        {besideWithRoom(HelpMinimumWidth + 10), besideWithRoom(HelpMinimumWidth + 80)});
+    frame->runCommand(UserLoad);
+    frame->runCommand(UserLoad);
+    EXPECT_EQ(widths, (std::vector<int>{HelpMinimumWidth + 10, HelpMinimumWidth + 80}));
+}
+
+// When the dialog closes, help stays where it stood, shown above the main window, and the keyboard
+// goes back to the main window: Alt+F then opens the File menu rather than help's Find line.
+TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
+    WriteSubmitterFile();
+    MakeJob("Focus");
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QPoint stood;
+    ModalScript modal({[&](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal); // as exec() runs it
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        HelpWindow* help = frame->helpWindow();
+        EXPECT_NE(help, nullptr);
+        if (help == nullptr)
+            return ClickCancel(d);
+        EXPECT_TRUE(BecomesActive(help));       // F1 hands help the keyboard
+        help->move(help->pos() + QPoint(7, 5)); // as the user may move it
+        stood = help->pos();
+        d.activateWindow(); // a click back into the dialog
+        EXPECT_TRUE(BecomesActive(&d));
+        return ClickCancel(d);
+    }});
+    frame->runCommand(EditJobInfo);
+    HelpWindow* help = frame->helpWindow();
+    ASSERT_NE(help, nullptr);
+    QTest::qWait(50); // lets a window that would take the focus do so
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), frame.get());
+    EXPECT_EQ(help->windowType(), Qt::Dialog); // kept above the main window, not behind it
+    EXPECT_EQ(help->pos(), stood);
+    EXPECT_EQ(QApplication::activeWindow(), frame.get());
+    EXPECT_FALSE(help->findLine()->hasFocus());
+}
+
+// Export PDF tells where the file went, on the status line and in a message that offers to open
+// it; a failed export says neither.
+TEST_F(Frame, ExportPdfTellsWhereTheFileWentAndOffersToOpenIt) {
+    WriteSubmitterFile();
+    MakeJob("Exported");
+    const QString path = QString::fromStdString(folder.file("Exported.pdf"));
+    std::vector<QUrl> opened;
+    bool viewerStarts = true;
+    const UrlHandler previous = SetUrlHandler([&](const QUrl& url) {
+        opened.push_back(url);
+        return viewerStarts;
+    });
+    const auto answer = [](const char* button) {
+        return [button](QDialog& d) {
+            auto* box = dynamic_cast<QMessageBox*>(&d);
+            EXPECT_NE(box, nullptr);
+            if (box == nullptr)
+                return static_cast<int>(QDialog::Rejected);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Export PDF"));
+            auto* clicked = box->findChild<QAbstractButton*>(QLatin1String(button));
+            EXPECT_NE(clicked, nullptr) << button;
+            if (clicked != nullptr)
+                clicked->click();
+            return d.result();
+        };
+    };
+    QString offered;
+    {
+        FileScript files({path});
+        ModalScript modal({[&](QDialog& d) {
+            offered = dynamic_cast<QMessageBox&>(d).text();
+            return answer("openButton")(d);
+        }});
+        MessageScript messages;
+        frame->runCommand(ExportPdf);
+        EXPECT_TRUE(std::filesystem::exists(path.toStdString()));
+        EXPECT_EQ(modal.opened.size(), 1u);
+        EXPECT_TRUE(offered.contains(path)) << offered.toStdString();
+        EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Report saved as ") + path);
+        EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(path)});
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    {
+        FileScript files({path});
+        ModalScript modal({answer("closeButton")});
+        MessageScript messages;
+        frame->runCommand(ExportPdf);
+        EXPECT_EQ(modal.opened.size(), 1u);
+        EXPECT_EQ(opened.size(), 1u); // Close opens nothing
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    {
+        viewerStarts = false;
+        FileScript files({path});
+        ModalScript modal({answer("openButton")});
+        MessageScript messages;
+        frame->runCommand(ExportPdf);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(path));
+    }
+    {
+        frame->statusBar()->clearMessage();
+        FileScript files({QString::fromStdString(folder.file("no/such/folder/x.pdf"))});
+        ModalScript modal;
+        MessageScript messages;
+        frame->runCommand(ExportPdf);
+        EXPECT_TRUE(modal.opened.empty());
+        EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].title, QStringLiteral("File Save Error"));
+    }
+    SetUrlHandler(previous);
 }
 
 TEST_F(Frame, SummaryViewPaintsTheJobAndScrolls) {
