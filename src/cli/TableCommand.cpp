@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/Options.h"
+#include "cli/StandardOutput.h"
 #include "job/JobFile.h"
 #include "job/SafeWrite.h"
 #include "tables/DbfLayout.h"
@@ -36,15 +37,6 @@ bool WriteAll(int fd, std::string_view text) {
         text.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
-}
-
-// Standard output, written and checked: false, with a message, when it cannot take the text.
-bool PrintResult(std::string_view text) {
-    std::cout.flush();
-    if (WriteAll(STDOUT_FILENO, text))
-        return true;
-    std::cerr << "standard output cannot be written: " << std::strerror(errno) << '\n';
-    return false;
 }
 
 // Messages for standard error, gathered into large writes.
@@ -107,9 +99,11 @@ int Import(const Options& options) {
         ImportTableCsv(*which, names[1], (folder / SchemaOf(*which).fileName).string(),
                        [&messages](const std::string& message) { messages.Line(message); });
     switch (result.outcome) {
-    case ImportOutcome::Imported:
+    case ImportOutcome::Imported: {
         messages.Flush();
-        return PrintResult(result.summary + "\n") ? ExitOk : ExitCannotWrite;
+        const std::string line = result.summary + "\n";
+        return WriteStandardOutput(line.data(), line.size()) ? ExitOk : ExitCannotWrite;
+    }
     case ImportOutcome::BadInput:
         messages.Line("Nothing was imported.");
         return ExitUsage;
@@ -153,7 +147,7 @@ int Export(const Options& options) {
     }
     const std::string csv = TableToCsv(*table, *which);
     if (output == StandardOutput)
-        return PrintResult(csv) ? ExitOk : ExitCannotWrite;
+        return WriteStandardOutput(csv.data(), csv.size()) ? ExitOk : ExitCannotWrite;
     const FileResult written = WriteFileAtomically(output, csv.data(), csv.size());
     if (!written.ok) {
         std::cerr << written.message << '\n';

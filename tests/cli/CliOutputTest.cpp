@@ -143,8 +143,8 @@ TEST_F(CliOutput, DashIsStandardOutputForEveryOutputFile) {
           "-"}},
         {{"units", JobPath(), "--select", "2", "-o", dir.File("a.kvj")},
          {"units", JobPath(), "--select", "2", "-o", "-"}},
-        {{"coils", UnitJobPath(), "--select", "1", "-o", dir.File("a.kvj")},
-         {"coils", UnitJobPath(), "--select", "1", "-o", "-"}},
+        {{"coils", UnitJobPath(), "--count", "3", "--select", "1", "-o", dir.File("a.kvj")},
+         {"coils", UnitJobPath(), "--count", "3", "--select", "1", "-o", "-"}},
     };
     for (const Case& c : cases) {
         const ProgramRun file = Run(c.toFile);

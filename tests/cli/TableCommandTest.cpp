@@ -181,12 +181,12 @@ TEST_F(CliTable, ExportToStandardOutputIsWrittenAndChecked) {
             {"-c", std::string("exec \"$0\" table export UNITS.DAT --dir \"$1\" ") + redirect,
              QUELBOX_CLI, dir.Path()});
         EXPECT_EQ(run.status, 3) << redirect;
-        EXPECT_THAT(run.err, HasSubstr("standard output cannot be written: ")) << redirect;
+        EXPECT_THAT(run.err, HasSubstr("Cannot write standard output: ")) << redirect;
     }
     const ProgramRun full =
         RunProgram("/bin/sh", {"-c", "exec \"$0\" table export UNITS.DAT --dir \"$1\" >/dev/full",
                                QUELBOX_CLI, dir.Path()});
-    EXPECT_EQ(full.err, "standard output cannot be written: No space left on device\n");
+    EXPECT_EQ(full.err, "Cannot write standard output: No space left on device\n");
 }
 
 } // namespace
