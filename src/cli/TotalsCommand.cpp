@@ -30,7 +30,7 @@ struct Shown {
         return units == UnitSystem::Metric ? std::llround(ToSi(Quantity::HeatFlow, btuh)) : btuh;
     }
     std::string Daily(double btu) const {
-        return units == UnitSystem::Metric ? Format("%.1f", ToSi(Quantity::Energy, btu))
+        return units == UnitSystem::Metric ? Format("%.2f", ToSi(Quantity::Energy, btu))
                                            : Format("%.0f", btu);
     }
 };

@@ -28,9 +28,9 @@ TEST_F(CliUnits, TotalsInWattsNameTheirUnits) {
     EXPECT_THAT(si.out, HasSubstr("{\"units\": \"si\", "));
     EXPECT_THAT(si.out, HasSubstr("\"totalLoad\": " + Watts(total) + ","));
     EXPECT_THAT(si.out, HasSubstr("\"wallLoad\": " + Watts(sample.image.totals.wallLoad) + ","));
-    // 16 run hours a day: the daily load in kWh to one decimal.
+    // 16 run hours a day: the daily load in kWh to two decimals, as the summary shows it.
     char daily[32];
-    std::snprintf(daily, sizeof daily, "%.1f", 16.0 * total * 1055.05585262 / 3.6e6);
+    std::snprintf(daily, sizeof daily, "%.2f", 16.0 * total * 1055.05585262 / 3.6e6);
     EXPECT_THAT(si.out, HasSubstr(std::string("\"dailyLoad\": ") + daily + ","));
     const CliRun plain = RunCli("totals " + dir.File("sample.kvj") + " --units si");
     EXPECT_EQ(plain.out.rfind("units: si\n", 0), 0u) << plain.out;
