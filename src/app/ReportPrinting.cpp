@@ -5,6 +5,7 @@
 #include "equipment/UnitCheck.h"
 #include "formlib/PainterSurface.h"
 #include "job/FixedText.h"
+#include "job/SafeFileName.h"
 #include "report/PrintoutTavrin.h"
 #include "report/ReportPdf.h"
 
@@ -180,8 +181,9 @@ QString ReportPrinting::ExportPdf(AppState& state, QWidget* parent) {
     FileRequest request;
     request.save = true;
     request.caption = QStringLiteral("Export PDF");
-    const QString name = TitleOf(state).trimmed();
-    request.preset = (name.isEmpty() ? QStringLiteral("report") : name) + QStringLiteral(".pdf");
+    const std::string name = SafeFileName(TitleOf(state).toStdString());
+    request.preset = (name.empty() ? QStringLiteral("report") : QString::fromStdString(name)) +
+                     QStringLiteral(".pdf");
     request.filter = QStringLiteral("PDF Files (*.pdf);;All Files (*)");
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = ChooseFile(parent, request);

@@ -5,6 +5,7 @@
 #include "job/DefaultsFile.h"
 #include "job/FixedText.h"
 #include "tables/InsulationTable.h"
+#include "text/Windows1252.h"
 
 namespace {
 
@@ -195,5 +196,6 @@ void CompleteNewJob(Job& job) {
     ResetProducts(job.image, h.boxTemp);
     job.image.products[0].productWeight = job.run.storageWeight;
     job.image.products[0].quantity = job.run.storageWeight;
-    job.run.fileName = GetText(h.jobName);
+    // The name a new job is offered under: a file name, so UTF-8 like every path.
+    job.run.fileName = Utf8From1252(GetText(h.jobName));
 }

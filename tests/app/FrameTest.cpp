@@ -44,7 +44,7 @@ ModalScript::Step BoxTemperature(const char* value) {
 
 ModalScript::Step JobInformation(const char* name, const char* length) {
     return [name, length](QDialog& d) {
-        SetField(d, "jobName", QLatin1String(name));
+        SetField(d, "jobName", QString::fromUtf8(name));
         SetField(d, "length", QLatin1String(length));
         SetField(d, "width", QStringLiteral("8"));
         SetField(d, "height", QStringLiteral("8"));
@@ -626,6 +626,25 @@ TEST_F(Frame, HelpLeftOpenOverAClosingDialogKeepsItsPlaceAndNotTheFocus) {
 
 // Export PDF tells where the file went, on the status line and in a message that offers to open
 // it; a failed export says neither.
+// An accented job name with a slash: Save Job and Export PDF both offer it as the user typed it
+// (not its 8-bit bytes), with "-" for the slash.
+TEST_F(Frame, OfferedFileNamesKeepAccentsAndLoseSlashes) {
+    WriteSubmitterFile();
+    MakeJob("Caf\u00e9 12/10 c\u00e1mara");
+    {
+        FileScript files;
+        frame->runCommand(SaveJob);
+        ASSERT_EQ(files.asked.size(), 1u);
+        EXPECT_EQ(files.asked[0].preset, QStringLiteral(u"Caf\u00e9 12-10 c\u00e1mara.kvj"));
+    }
+    {
+        FileScript files;
+        frame->runCommand(ExportPdf);
+        ASSERT_EQ(files.asked.size(), 1u);
+        EXPECT_EQ(files.asked[0].preset, QStringLiteral(u"Caf\u00e9 12-10 c\u00e1mara.pdf"));
+    }
+}
+
 TEST_F(Frame, ExportPdfTellsWhereTheFileWentAndOffersToOpenIt) {
     WriteSubmitterFile();
     MakeJob("Exported");
