@@ -131,6 +131,13 @@ void CheckShownFields(QDialog& d) {
         ++mnemonicsPressed;
     }
 
+    // Every label shown has the room its text needs: none is cut or runs under its field.
+    for (QLabel* label : d.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&d) || label->wordWrap() || label->text().isEmpty())
+            continue;
+        EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+    }
+
     for (QAbstractButton* help : d.findChildren<QAbstractButton*>(QStringLiteral("helpButton")))
         EXPECT_FALSE(MnemonicOf(help->text()).isNull()) << help->text().toStdString();
 }
