@@ -43,6 +43,19 @@ TEST(CliConventions, HelpGoesToStandardOutputAndSucceeds) {
     EXPECT_THAT(none.err, StartsWith("a command is required\nUsage: quelbox-cli COMMAND"));
 }
 
+// The report command is built with Qt only; these tests take its cases exactly when the program
+// they run has it.
+TEST(CliConventions, TheReportCommandIsThereExactlyWhenTheTestsExpectIt) {
+    const ProgramRun run = RunQuelboxCli({"report", "--help"});
+#ifdef QUELBOX_REPORT_COMMAND
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_THAT(run.out, StartsWith("Usage: quelbox-cli report JOB.kvj"));
+#else
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.err, StartsWith("unknown command report\n"));
+#endif
+}
+
 #ifdef QUELBOX_APP
 TEST(CliConventions, TheDesktopProgramAnswersHelpAndVersionWithoutADisplay) {
     RunSetting noDisplay;

@@ -67,10 +67,12 @@ TEST_F(CliFileFault, ATargetThatIsNotARegularFileIsRefusedAndLeftAsItIs) {
     EXPECT_TRUE(fs::is_socket(socketPath));
     EXPECT_EQ(FolderEntries(dir.Path()), "folder.kvj pipe.kvj sample.kvj socket.kvj");
 
+#ifdef QUELBOX_REPORT_COMMAND
     const ProgramRun report =
         RunQuelboxCli({"report", dir.File("sample.kvj"), "-o", fifo, "--dir", dir.Path()});
     EXPECT_EQ(report.status, 3) << report.err;
     EXPECT_TRUE(IsFifo(fifo));
+#endif
 }
 
 // Devices are tried on a private /dev, so that a fault could not replace the system's.
@@ -86,14 +88,17 @@ TEST_F(CliFileFault, DevicesAndAPipedStandardOutputAreNeverReplaced) {
         EXPECT_EQ(run.status, 3) << device << ": " << run.err;
         EXPECT_THAT(run.err, HasSubstr("it is a device, not a regular file"));
     }
+#ifdef QUELBOX_REPORT_COMMAND
     for (const char* output : {"/dev/null", "/dev/stdout"}) {
         const ProgramRun run = RunQuelboxCli(
             {"report", dir.File("sample.kvj"), "-o", output, "--dir", dir.Path()}, privateDev);
         EXPECT_EQ(run.status, 3) << output << ": " << run.err;
         EXPECT_THAT(run.err, HasSubstr("not a regular file"));
     }
+#endif
 }
 
+#ifdef QUELBOX_REPORT_COMMAND
 TEST_F(CliFileFault, AReportGoesToStandardOutputWithADash) {
     const ProgramRun run =
         RunQuelboxCli({"report", dir.File("sample.kvj"), "-o", "-", "--dir", dir.Path()});
@@ -101,26 +106,29 @@ TEST_F(CliFileFault, AReportGoesToStandardOutputWithADash) {
     EXPECT_EQ(run.out.rfind("%PDF-", 0), 0u);
     EXPECT_THAT(run.out, HasSubstr("%%EOF"));
 }
+#endif
 
 TEST_F(CliFileFault, AReadOnlyFileIsNotReplaced) {
+    const std::vector<unsigned char> old{'o', 'l', 'd'};
     const std::string out = dir.File("kept.kvj");
-    const std::string pdf = dir.File("kept.pdf");
-    WriteBytes(out, {'o', 'l', 'd'});
-    WriteBytes(pdf, {'o', 'l', 'd'});
+    WriteBytes(out, old);
     ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
-    ASSERT_EQ(::chmod(pdf.c_str(), 0444), 0);
-
     const ProgramRun recalc = Recalc(out);
     EXPECT_EQ(recalc.status, 3);
     EXPECT_THAT(recalc.err, HasSubstr(out));
     EXPECT_THAT(recalc.err, HasSubstr("is read-only"));
+    EXPECT_EQ(ReadBytes(out), old);
+
+#ifdef QUELBOX_REPORT_COMMAND
+    const std::string pdf = dir.File("kept.pdf");
+    WriteBytes(pdf, old);
+    ASSERT_EQ(::chmod(pdf.c_str(), 0444), 0);
     const ProgramRun report =
         RunQuelboxCli({"report", dir.File("sample.kvj"), "-o", pdf, "--dir", dir.Path()});
     EXPECT_EQ(report.status, 3);
     EXPECT_THAT(report.err, HasSubstr("is read-only"));
-    const std::vector<unsigned char> old{'o', 'l', 'd'};
-    EXPECT_EQ(ReadBytes(out), old);
     EXPECT_EQ(ReadBytes(pdf), old);
+#endif
 }
 
 TEST_F(CliFileFault, ARewrittenFileKeepsItsOwnerAndGroup) {
@@ -195,11 +203,13 @@ TEST_F(CliFileFault, InputsThatAreNotRegularFilesAreRefusedAtOnce) {
         RunQuelboxCli({"summary", dir.File("sample.kvj"), "--dir", dir.Path()}, quick);
     EXPECT_FALSE(summary.hung);
     EXPECT_EQ(summary.status, 0) << summary.err;
+#ifdef QUELBOX_REPORT_COMMAND
     const ProgramRun report = RunQuelboxCli(
         {"report", dir.File("sample.kvj"), "-o", dir.File("r.pdf"), "--dir", dir.Path()}, quick);
     EXPECT_FALSE(report.hung);
     EXPECT_EQ(report.status, 0) << report.err;
     EXPECT_THAT(report.err, HasSubstr("Can't open bitmap file"));
+#endif
 
     ASSERT_EQ(::mkfifo(dir.File("DEFAULTS.KVI").c_str(), 0644), 0);
     const ProgramRun made =
