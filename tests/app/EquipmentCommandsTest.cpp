@@ -197,20 +197,49 @@ TEST_F(Equipment, CancelInTheListUndoesTheCountAndTD) {
 
 TEST_F(Equipment, CountZeroOrNoMatchEndsWithoutAList) {
     SelectUnit();
-    ModalScript zero({UnitEntry("0", "10")});
-    frame->runCommand(UnitSearch);
-    EXPECT_EQ(zero.opened.size(), 1u);
+    {
+        // A count of 0 asks for no search: nothing to tell.
+        MessageScript messages;
+        ModalScript zero({UnitEntry("0", "10")});
+        frame->runCommand(UnitSearch);
+        EXPECT_EQ(zero.opened.size(), 1u);
+        EXPECT_TRUE(messages.shown.empty());
+    }
     EXPECT_EQ(+state.job.image.unit.unitSelected, 0);
     EXPECT_FALSE(frame->action(CoilSearch)->isEnabled());
 
-    // A load no unit of the table can carry: the search ends silently.
+    // A load no unit of the table can carry: no list, the spot search's warning instead.
     state.job.image.userLoad.userLoad = 50000000;
     MessageScript messages;
     ModalScript none({UnitEntry("1", "10")});
     frame->runCommand(UnitSearch);
     EXPECT_EQ(none.opened.size(), 1u);
     EXPECT_EQ(none.unexpected, 0);
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No Matching Units on File"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Unit Search"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(Equipment, CoilSearchThatFindsNothingWarnsAndKeepsTheCoil) {
+    SelectUnit();
+    SelectCoil();
+    Redraw();
+    // A suction class the coil table has no coil of.
+    state.job.image.unit.suctionTemp = 99;
+    const std::vector<unsigned char> before = Bytes(state.job.image);
+    MessageScript messages;
+    ModalScript modal({CoilEntry("1")});
+    frame->runCommand(CoilSearch);
+    EXPECT_EQ(modal.opened.size(), 1u); // no list
+    EXPECT_EQ(modal.unexpected, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No Matching Coils on File"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Coil Search"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(Bytes(state.job.image) == before); // the coil chosen before stays
 }
 
 TEST_F(Equipment, RangeRefusalKeepsTheUnitDialogOpen) {
