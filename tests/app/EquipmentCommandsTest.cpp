@@ -68,6 +68,15 @@ std::vector<unsigned char> Bytes(const JobImage& image) {
     return bytes;
 }
 
+// The one message shown is the search's warning with an OK button.
+void ExpectOnlyWarning(const MessageScript& messages, const char* text, const char* title) {
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QLatin1String(text));
+    EXPECT_EQ(messages.shown[0].title, QLatin1String(title));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+}
+
 class Equipment : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -215,11 +224,7 @@ TEST_F(Equipment, CountZeroOrNoMatchEndsWithoutAList) {
     frame->runCommand(UnitSearch);
     EXPECT_EQ(none.opened.size(), 1u);
     EXPECT_EQ(none.unexpected, 0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No Matching Units on File"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Unit Search"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    ExpectOnlyWarning(messages, "No Matching Units on File", "Unit Search");
 }
 
 TEST_F(Equipment, CoilSearchThatFindsNothingWarnsAndKeepsTheCoil) {
@@ -234,11 +239,7 @@ TEST_F(Equipment, CoilSearchThatFindsNothingWarnsAndKeepsTheCoil) {
     frame->runCommand(CoilSearch);
     EXPECT_EQ(modal.opened.size(), 1u); // no list
     EXPECT_EQ(modal.unexpected, 0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No Matching Coils on File"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Coil Search"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    ExpectOnlyWarning(messages, "No Matching Coils on File", "Coil Search");
     EXPECT_TRUE(Bytes(state.job.image) == before); // the coil chosen before stays
 }
 

@@ -35,14 +35,13 @@ public:
         const auto span = static_cast<std::uint64_t>(static_cast<int64_t>(hi) - lo + 1);
         return static_cast<int32_t>(lo + static_cast<int64_t>(Raw() % span));
     }
-    // Mostly within the usual range, now and then an end of the accepted range.
-    int32_t Edgy(int32_t min, int32_t max, int32_t lo, int32_t hi) {
+    // Now and then an end of the accepted range, otherwise a value from `usual`.
+    template <typename T, typename Usual> T Edge(T min, T max, Usual usual) {
         const int32_t roll = Int(0, 99);
-        if (roll < 6)
-            return min;
-        if (roll < 12)
-            return max;
-        return Int(lo, hi);
+        return roll < 6 ? min : roll < 12 ? max : usual();
+    }
+    int32_t Edgy(int32_t min, int32_t max, int32_t lo, int32_t hi) {
+        return Edge(min, max, [&] { return Int(lo, hi); });
     }
     // A value of two decimals.
     double Cents(double lo, double hi) {
@@ -51,12 +50,7 @@ public:
                100.0;
     }
     double EdgyCents(double min, double max, double lo, double hi) {
-        const int32_t roll = Int(0, 99);
-        if (roll < 6)
-            return min;
-        if (roll < 12)
-            return max;
-        return Cents(lo, hi);
+        return Edge(min, max, [&] { return Cents(lo, hi); });
     }
     bool Chance(int percent) { return Int(0, 99) < percent; }
     template <typename T, std::size_t N> const T& Pick(const std::array<T, N>& items) {
@@ -154,14 +148,19 @@ void ChooseProducts(Draw& draw, JobImage& im, Table& product) {
     }
 }
 
+// One of the light, normal and heavy usage flags of an entry.
+template <typename Entry> void ChooseUsage(Draw& draw, Entry& entry) {
+    const int32_t usage = draw.Int(0, 2);
+    entry.lightFlag = usage == 0;
+    entry.normalFlag = usage == 1;
+    entry.heavyFlag = usage == 2;
+}
+
 void ChooseInfiltration(Draw& draw, JobImage& im) {
     TAirChangeEntry change{};
     change.infiltratingTemp = draw.Edgy(-50, 150, 40, 100);
     change.infiltratingRelHum = draw.Edgy(0, 99, 40, 90);
-    const int32_t usage = draw.Int(0, 2);
-    change.lightFlag = usage == 0;
-    change.normalFlag = usage == 1;
-    change.heavyFlag = usage == 2;
+    ChooseUsage(draw, change);
     StoreAirChangeEntry(im, change);
 
     TAirVelocityEntry velocity{};
@@ -200,10 +199,7 @@ void ChooseMiscLoads(Draw& draw, JobImage& im) {
         doors.adjacentTemp = draw.Edgy(-20, 145, 60, 85);
         doors.doorHeight = draw.Edgy(0, 144, 60, 84);
         doors.doorWidth = draw.Edgy(0, 144, 24, 36);
-        const int32_t usage = draw.Int(0, 2);
-        doors.lightFlag = usage == 0;
-        doors.normalFlag = usage == 1;
-        doors.heavyFlag = usage == 2;
+        ChooseUsage(draw, doors);
         StoreGlassDoorEntry(im, doors);
     }
     if (draw.Chance(40)) {
