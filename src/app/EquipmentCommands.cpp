@@ -26,8 +26,10 @@ void UnitSearchCommand(AppState& state, QWidget* parent) {
     RefreshJob(state.job, state.equipment);
     if (!UnitSelectionDialog(state.job, state.equipment, parent, state.units))
         return;
-    if (!SearchUnits(state.job, *units, state.equipment))
+    if (!SearchUnits(state.job, *units, state.equipment)) {
+        Warn(parent, NoUnitsTitle, NoUnitsMessage);
         return;
+    }
     ShowUnitList(state.job, *units, state.equipment, parent, state.units);
 }
 
@@ -40,8 +42,10 @@ void CoilSearchCommand(AppState& state, QWidget* parent) {
         return;
     if (!CoilSelectionDialog(state.job, state.equipment, parent))
         return;
-    if (!SearchCoils(state.job, *coils, state.equipment))
+    if (!SearchCoils(state.job, *coils, state.equipment)) {
+        Warn(parent, NoCoilsTitle, NoCoilsMessage);
         return;
+    }
     ShowCoilList(state.job, *coils, state.equipment, parent, state.units);
 }
 

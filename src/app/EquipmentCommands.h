@@ -6,6 +6,7 @@
 
 class QWidget;
 
+// The captions of the warning a search that finds nothing shows, the job's or the spot one.
 inline constexpr const char* NoUnitsTitle = "Unit Search";
 inline constexpr const char* NoCoilsTitle = "Coil Search";
 

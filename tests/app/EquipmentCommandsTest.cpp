@@ -68,6 +68,15 @@ std::vector<unsigned char> Bytes(const JobImage& image) {
     return bytes;
 }
 
+// The one message shown is the search's warning with an OK button.
+void ExpectOnlyWarning(const MessageScript& messages, const char* text, const char* title) {
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QLatin1String(text));
+    EXPECT_EQ(messages.shown[0].title, QLatin1String(title));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+}
+
 class Equipment : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -197,20 +206,41 @@ TEST_F(Equipment, CancelInTheListUndoesTheCountAndTD) {
 
 TEST_F(Equipment, CountZeroOrNoMatchEndsWithoutAList) {
     SelectUnit();
-    ModalScript zero({UnitEntry("0", "10")});
-    frame->runCommand(UnitSearch);
-    EXPECT_EQ(zero.opened.size(), 1u);
+    {
+        // A count of 0 asks for no search: nothing to tell.
+        MessageScript messages;
+        ModalScript zero({UnitEntry("0", "10")});
+        frame->runCommand(UnitSearch);
+        EXPECT_EQ(zero.opened.size(), 1u);
+        EXPECT_TRUE(messages.shown.empty());
+    }
     EXPECT_EQ(+state.job.image.unit.unitSelected, 0);
     EXPECT_FALSE(frame->action(CoilSearch)->isEnabled());
 
-    // A load no unit of the table can carry: the search ends silently.
+    // A load no unit of the table can carry: no list, the spot search's warning instead.
     state.job.image.userLoad.userLoad = 50000000;
     MessageScript messages;
     ModalScript none({UnitEntry("1", "10")});
     frame->runCommand(UnitSearch);
     EXPECT_EQ(none.opened.size(), 1u);
     EXPECT_EQ(none.unexpected, 0);
-    EXPECT_TRUE(messages.shown.empty());
+    ExpectOnlyWarning(messages, "No Matching Units on File", "Unit Search");
+}
+
+TEST_F(Equipment, CoilSearchThatFindsNothingWarnsAndKeepsTheCoil) {
+    SelectUnit();
+    SelectCoil();
+    Redraw();
+    // A suction class the coil table has no coil of.
+    state.job.image.unit.suctionTemp = 99;
+    const std::vector<unsigned char> before = Bytes(state.job.image);
+    MessageScript messages;
+    ModalScript modal({CoilEntry("1")});
+    frame->runCommand(CoilSearch);
+    EXPECT_EQ(modal.opened.size(), 1u); // no list
+    EXPECT_EQ(modal.unexpected, 0);
+    ExpectOnlyWarning(messages, "No Matching Coils on File", "Coil Search");
+    EXPECT_TRUE(Bytes(state.job.image) == before); // the coil chosen before stays
 }
 
 TEST_F(Equipment, RangeRefusalKeepsTheUnitDialogOpen) {
